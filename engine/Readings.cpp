@@ -1,0 +1,92 @@
+#include "Readings.h"
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+namespace {
+
+struct SlotText {
+    int slot;
+    const char* text;
+};
+
+// Slots 1-9: personality reading for the life number.
+// Slots 11-19: partnership reading, a title and one paragraph joined by CR LF,
+// the line break Windows text boxes expect, so the title sits on its own line.
+// Kept as data so wording changes never touch the code below.
+constexpr SlotText kTexts[] = {
+    {1,
+     "Jednička odkazuje na ego. Máte silnou osobnost a vnímáte se jako střed světa. Dokážete projevit laskavost i obětavost, hrozí však, že se z vás stane klasický egoista, který myslí jen na sebe."},
+    {2,
+     "Vy se těžko rozhodujete. Uvnitř vás spolu bojují dvě osobnosti. Snadno se necháte ovlivnit, chybí vám sebedůvěra a raději zůstáváte stranou dění."},
+    {3,
+     "Trojka je harmonie, stabilita a pevnost. Dává vám pevné názory, ty však snadno přejdou v tvrdohlavost."},
+    {4,
+     "Člověk pod vlivem čísla čtyři je velmi racionální a materialistický. Odmítáte věřit tomu, co přesahuje vaše chápání."},
+    {5,
+     "Pětka vám dává vůli a touhu. Jste rozený vůdce, který dokáže strhnout ostatní. V negativní podobě se však z této vlohy stává snaha manipulovat lidmi."},
+    {6,
+     "Z šestky přímo vyzařuje harmonie. Jste vyrovnaná osobnost obdařená přirozenou inteligencí. Občas se z vás ale stává chytrák, který všechno ví nejlíp a musí mluvit o všem."},
+    {7,
+     "Nositelé sedmičky jsou lidé tvůrčí. Nejlépe se uplatníte v umělecké práci, kde dáte volný průchod své fantazii. Nebezpečí spočívá v tom, že ztratíte kontakt s realitou."},
+    {8,
+     "Kladete velký důraz na společenské postavení. Máte velké ambice, hodně vám záleží na kariéře a nechybí vám rozhodnost. Své emoce držíte pod kontrolou a za svými cíli jdete neochvějně, někdy i za cenu osobních vztahů."},
+    {9,
+     "Devítka dokáže k dosažení cílů využít ostatní. Umíte dobře plánovat, ale delší dobu se soustředit nedokážete. Překypujete energií, ale bohužel také agresivitou."},
+    {11,
+     "CHOROBNÁ ŽÁRLIVOST" "\r\n"
+     "Jste chorobný žárlivec! Žárlivost vás neopouští ani na okamžik a trápí vás i tehdy, když k ní není sebemenší důvod. Váš protějšek musí neustále snášet vaše výčitky, až toho jednoho dne bude mít dost a váš vztah se rozpadne."},
+    {12,
+     "MODRÉ Z NEBE" "\r\n"
+     "Uděláte pro svého/svou přítele/přítelkyni všechno. Za svou lásku budete bojovat proti všem a žádná oběť vám nepřijde příliš velká."},
+    {13,
+     "POTŘEBUJETE CHVÁLIT" "\r\n"
+     "Záleží vám hodně na tom, aby se vám sex s protějškem líbil a pro to uděláte cokoliv. Potřebujete však slyšet chválu a cítit, že jste pro partnera vším. Když se vám uznání nedostane, rychle ztrácíte sebevědomí a začínáte o sobě pochybovat"},
+    {14,
+     "PŘELÉTAVÝ PTÁČEK" "\r\n"
+     "Sex sice prvotřídní, ale berete ho spíš jako sportovní výkon, hru soutěž... Dlouhé vztahy vás nelákají. Nejvíc vás baví samotné dobývání, a jakmile je kořist ulovena, váš zájem rychle opadá. Opakování vás nudí, a tak brzy vyrážíte na další lov."},
+    {15,
+     "NĚŽNÝ BARBAR" "\r\n"
+     "Asi bude trvat dlouho, než se někdo ocitne ve vašich náručích. Nejdřív totiž chcete mít jistotu, že jste ten pravý/ta pravá. V běžném životě působíte něžně a ohleduplně, ale v posteli se z vás stává divoch, který překvapí i zkušeného milence."},
+    {16,
+     "JÁ JSEM TADY ŠÉF!" "\r\n"
+     "Opačnému pohlaví příliš nevěříte a tak chcete mít v životě i v posteli pocit že jste to Vy kdo rozhoduje. Ve vztahu proto vždy přebíráte vedení a udáváte tón. Narazíte-li na stejně dominantní protějšek, rozejdete se okamžitě."},
+    {17,
+     "KASKADÉR ŽIVOTA" "\r\n"
+     "Adrenalin je pro vás vším. Klid ani romantika vás nelákají, toužíte po dobrodružství a nebojíte se žádných experimentů."},
+    {18,
+     "BULDOK" "\r\n"
+     "Do všeho jdete s vervou, když se do něčeho zakousnete, už to nepustíte. Kompromisy nesnášíte a vždy řeknete, co si myslíte, i když tím druhé raníte. Jste zkrátka tvrdá palice."},
+    {19,
+     "MLUVKA A SNÍLEK" "\r\n"
+     "Když se vás někdo zeptá, co byste v sexu rád(a), bude vás to vyloženě těšit a budete o tom dlouze vyprávět. Fantazie a atmosféra jsou pro vás důležitější než samotný akt. Snílkem jste i v běžném životě: spřádáte velké plány, ale jen málokterý z nich dotáhnete až do konce."},
+};
+
+}  // namespace
+
+std::size_t ReadingsTable::IndexOf(int slot) {
+    if (slot < First || slot > Last) {
+        throw std::out_of_range("ReadingsTable: slot " + std::to_string(slot) +
+                                " is outside " + std::to_string(First) + ".." +
+                                std::to_string(Last));
+    }
+    return static_cast<std::size_t>(slot - First);
+}
+
+const std::string& ReadingsTable::operator[](int slot) const {
+    return slots_[IndexOf(slot)];
+}
+
+void ReadingsTable::Set(int slot, std::string text) {
+    slots_[IndexOf(slot)] = std::move(text);
+}
+
+ReadingsTable Module1::Readings;
+
+void Module1::InitReadings() {
+    for (const SlotText& entry : kTexts) {
+        Readings.Set(entry.slot, entry.text);
+    }
+}
