@@ -1,0 +1,47 @@
+#pragma once
+// The verbs the engine uses to reach the main window's widgets and the clock.
+// The Win32 front end implements them on real controls; the tests in memory.
+#include <functional>
+#include <string>
+
+// The main window's widgets that the engine touches.
+enum class Widget { Combo1, Combo2, Combo3, Label4, Text1, Text2 };
+
+struct Date {
+    int year;   // four digits
+    int month;  // 1..12
+    int day;    // 1..31
+};
+
+class Operations {
+public:
+    using ClickHandler = std::function<void(Widget list)>;
+
+    virtual ~Operations() = default;
+
+    // Lists. Appending and clearing raise no Click and leave the selection alone
+    // (clearing removes it). ListText is empty when nothing is selected.
+    virtual void ListAppend(Widget list, const std::string& text, int position) = 0;
+    virtual void ListClear(Widget list) = 0;
+    virtual std::string ListText(Widget list) const = 0;
+    // Selects the entry with exactly this text and raises the list's Click
+    // before returning, so the handler runs nested inside the caller.
+    virtual void ListSelectByText(Widget list, const std::string& text) = 0;
+
+    virtual void SetCaption(Widget label, const std::string& text) = 0;
+    virtual void SetText(Widget textBox, const std::string& text) = 0;
+
+    virtual Date Today() const = 0;
+
+    // Where a list's Click goes: a user pick and ListSelectByText alike.
+    void RouteClicksTo(ClickHandler handler) { onClick_ = std::move(handler); }
+
+protected:
+    void RaiseClick(Widget list) const
+    {
+        if (onClick_) onClick_(list);
+    }
+
+private:
+    ClickHandler onClick_;
+};
