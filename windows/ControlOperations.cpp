@@ -1,0 +1,88 @@
+#include "ControlOperations.h"
+
+#include "Fatal.h"
+#include "Text.h"
+
+#include <stdexcept>
+
+ControlOperations::ControlOperations(const Controls& controls, CaptionChanged captionChanged)
+    : controls_(controls), captionChanged_(std::move(captionChanged))
+{
+}
+
+HWND ControlOperations::Handle(Widget widget) const
+{
+    switch (widget) {
+    case Widget::Combo1: return controls_.combo1;
+    case Widget::Combo2: return controls_.combo2;
+    case Widget::Combo3: return controls_.combo3;
+    case Widget::Label4: return controls_.label4;
+    case Widget::Text1: return controls_.text1;
+    case Widget::Text2: return controls_.text2;
+    }
+    throw std::logic_error("unknown widget");
+}
+
+void ControlOperations::ListAppend(Widget list, const std::string& text, int position)
+{
+    const std::wstring entry = Widen(text);
+    const LRESULT at = SendMessageW(Handle(list), CB_INSERTSTRING, static_cast<WPARAM>(position),
+                                    reinterpret_cast<LPARAM>(entry.c_str()));
+    if (at == CB_ERR || at == CB_ERRSPACE) throw std::runtime_error("CB_INSERTSTRING failed");
+}
+
+void ControlOperations::ListClear(Widget list)
+{
+    SendMessageW(Handle(list), CB_RESETCONTENT, 0, 0);
+}
+
+std::string ControlOperations::ListText(Widget list) const
+{
+    const HWND combo = Handle(list);
+    const LRESULT selected = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+    if (selected == CB_ERR) return "";
+    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(selected), 0);
+    if (length == CB_ERR) throw std::runtime_error("CB_GETLBTEXTLEN failed");
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return Narrow(text);
+}
+
+void ControlOperations::ListSelectByText(Widget list, const std::string& text)
+{
+    const HWND combo = Handle(list);
+    const std::wstring wanted = Widen(text);
+    // CB_SELECTSTRING would match a prefix ("1" finds "10"); look for the whole text.
+    const LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(wanted.c_str()));
+    if (index == CB_ERR) throw std::runtime_error("no list entry \"" + text + "\"");
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    // A selection made by message raises no CBN_SELCHANGE: raise Click here.
+    RaiseClick(list);
+}
+
+void ControlOperations::SetCaption(Widget label, const std::string& text)
+{
+    Check(SetWindowTextW(Handle(label), Widen(text).c_str()) != 0, "SetWindowTextW");
+    if (captionChanged_) captionChanged_();
+}
+
+void ControlOperations::SetText(Widget textBox, const std::string& text)
+{
+    Check(SetWindowTextW(Handle(textBox), Widen(text).c_str()) != 0, "SetWindowTextW");
+}
+
+Date ControlOperations::Today() const
+{
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay};
+}
+
+void ControlOperations::UserPicked(HWND list)
+{
+    if (list == controls_.combo1) RaiseClick(Widget::Combo1);
+    else if (list == controls_.combo2) RaiseClick(Widget::Combo2);
+    else if (list == controls_.combo3) RaiseClick(Widget::Combo3);
+}

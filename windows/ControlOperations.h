@@ -1,0 +1,35 @@
+#pragma once
+// The engine's verbs carried out on the main window's real controls.
+#include "Operations.h"
+
+#include <windows.h>
+
+#include <functional>
+
+class ControlOperations : public Operations {
+public:
+    struct Controls {
+        HWND combo1, combo2, combo3, label4, text1, text2;
+    };
+    // Called after Label4's caption changed, so it can take its text's size.
+    using CaptionChanged = std::function<void()>;
+
+    ControlOperations(const Controls& controls, CaptionChanged captionChanged);
+
+    void ListAppend(Widget list, const std::string& text, int position) override;
+    void ListClear(Widget list) override;
+    std::string ListText(Widget list) const override;
+    void ListSelectByText(Widget list, const std::string& text) override;
+    void SetCaption(Widget label, const std::string& text) override;
+    void SetText(Widget textBox, const std::string& text) override;
+    Date Today() const override;
+
+    // A pick by the user (CBN_SELCHANGE) of the list with this handle.
+    void UserPicked(HWND list);
+
+private:
+    HWND Handle(Widget widget) const;
+
+    Controls controls_;
+    CaptionChanged captionChanged_;
+};

@@ -1,0 +1,66 @@
+#include "Dpi.h"
+
+#include "Handles.h"
+
+namespace {
+
+// Newer user32 functions, looked up at run time so the program still
+// starts on systems that lack them.
+template <class Function>
+Function User32Function(const char* name)
+{
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
+                  : nullptr;
+}
+
+}  // namespace
+
+int TwipsToPixels(int twips, UINT dpi)
+{
+    return MulDiv(twips, static_cast<int>(dpi), TwipsPerInch);
+}
+
+int FontHeight(int centiPoints, UINT dpi)
+{
+    return -MulDiv(centiPoints, static_cast<int>(dpi), 7200);
+}
+
+void EnablePerMonitorDpiAwareness()
+{
+    using SetContext = BOOL(WINAPI*)(HANDLE);
+    if (const auto set = User32Function<SetContext>("SetProcessDpiAwarenessContext")) {
+        // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2; failure is harmless.
+        set(reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-4)));
+    }
+}
+
+UINT SystemDpi()
+{
+    using GetForSystem = UINT(WINAPI*)();
+    if (const auto get = User32Function<GetForSystem>("GetDpiForSystem")) return get();
+    WindowDC screen(nullptr);
+    return static_cast<UINT>(GetDeviceCaps(screen.Get(), LOGPIXELSX));
+}
+
+UINT DpiOfWindow(HWND hwnd)
+{
+    using GetForWindow = UINT(WINAPI*)(HWND);
+    if (const auto get = User32Function<GetForWindow>("GetDpiForWindow")) {
+        if (const UINT dpi = get(hwnd)) return dpi;
+    }
+    WindowDC dc(hwnd);
+    return static_cast<UINT>(GetDeviceCaps(dc.Get(), LOGPIXELSX));
+}
+
+SIZE OuterSizeForClient(int widthTwips, int heightTwips, DWORD style, DWORD exStyle, UINT dpi)
+{
+    RECT r{0, 0, TwipsToPixels(widthTwips, dpi), TwipsToPixels(heightTwips, dpi)};
+    using AdjustForDpi = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+    if (const auto adjust = User32Function<AdjustForDpi>("AdjustWindowRectExForDpi")) {
+        adjust(&r, style, FALSE, exStyle, dpi);
+    } else {
+        AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    }
+    return {r.right - r.left, r.bottom - r.top};
+}

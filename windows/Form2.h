@@ -1,0 +1,19 @@
+#pragma once
+// The about window: built on first use, rebuilt after the user closed it.
+#include <memory>
+
+class Form2 {
+public:
+    Form2();
+    ~Form2();
+    Form2(const Form2&) = delete;
+    Form2& operator=(const Form2&) = delete;
+
+    // Builds the window if it is not open, shows it modeless and brings it
+    // to the front; returns at once.
+    void Show();
+
+private:
+    class Window;
+    std::unique_ptr<Window> window_;
+};

@@ -1,0 +1,94 @@
+#include "Layout.h"
+
+#include "Dpi.h"
+#include "Fatal.h"
+#include "Handles.h"
+
+#include <string>
+
+namespace {
+
+// Room for the dropped list of a drop-down list, below its closed box.
+constexpr int DroppedListTwips = 12 * 195;
+
+std::wstring TextOf(HWND control)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+bool IsDropDownList(const ControlSpec& spec)
+{
+    return (spec.style & CBS_DROPDOWNLIST) == CBS_DROPDOWNLIST &&
+           std::wstring(spec.className) == L"COMBOBOX";
+}
+
+// A closed drop-down list sizes itself from its font; nudge its selection
+// field so the closed box is exactly as tall as designed.
+void FitClosedHeight(HWND combo, int wantedPixels)
+{
+    RECT r{};
+    GetWindowRect(combo, &r);
+    const int difference = wantedPixels - (r.bottom - r.top);
+    if (difference == 0) return;
+    const LRESULT field = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    if (field != CB_ERR && field + difference > 0)
+        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + difference);
+}
+
+}  // namespace
+
+std::vector<HWND> CreateControls(HWND parent, const ControlSpec* specs, std::size_t count)
+{
+    std::vector<HWND> controls;
+    for (std::size_t i = 0; i < count; ++i) {
+        const ControlSpec& s = specs[i];
+        const HWND control = CreateWindowExW(
+            0, s.className, s.text, s.style | WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(s.id)), GetModuleHandleW(nullptr), nullptr);
+        Check(control != nullptr, "CreateWindowExW (control)");
+        controls.push_back(control);
+    }
+    return controls;
+}
+
+SIZE MeasureText(HWND control)
+{
+    const std::wstring text = TextOf(control);
+    WindowDC dc(control);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    SelectScope selected(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.Get(), &metrics);
+    SIZE size{0, metrics.tmHeight};
+    if (!text.empty()) {
+        GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+        size.cy = metrics.tmHeight;
+    }
+    return size;
+}
+
+void PlaceControl(HWND control, const ControlSpec& spec, UINT dpi)
+{
+    int x = TwipsToPixels(spec.left, dpi);
+    const int y = TwipsToPixels(spec.top, dpi);
+    int width = TwipsToPixels(spec.width, dpi);
+    int height = TwipsToPixels(spec.height, dpi);
+
+    if (spec.fit != Fit::Fixed) {
+        const SIZE text = MeasureText(control);
+        if (text.cx > 0) {
+            if (spec.fit == Fit::ToTextKeepCentre) x += (width - text.cx) / 2;
+            width = text.cx;
+        }
+        height = text.cy;
+    }
+    if (IsDropDownList(spec)) {
+        SetWindowPos(control, nullptr, x, y, width, height + TwipsToPixels(DroppedListTwips, dpi),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        FitClosedHeight(control, height);
+        return;
+    }
+    SetWindowPos(control, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}

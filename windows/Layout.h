@@ -1,0 +1,38 @@
+#pragma once
+// Window layouts as data, in twips; turned into pixels only when placed.
+#include <windows.h>
+
+#include <cstddef>
+#include <vector>
+
+enum class FontRole { Default, Bold, Number };
+
+enum class Fit {
+    Fixed,              // keeps its box
+    ToText,             // takes its text's size from its top-left corner
+    ToTextKeepCentre,   // takes its text's size around its centre
+};
+
+struct ControlSpec {
+    int id;
+    const wchar_t* className;
+    const wchar_t* text;
+    DWORD style;
+    int left, top, width, height;  // twips
+    FontRole font;
+    Fit fit;
+};
+
+struct LineSpec {
+    int x1, y1, x2, y2;  // twips
+};
+
+// Creates the controls in table order, which is also the tab order.
+std::vector<HWND> CreateControls(HWND parent, const ControlSpec* specs, std::size_t count);
+
+// Places a control for the given DPI; text-sized ones are measured in their
+// current font, so set fonts first.
+void PlaceControl(HWND control, const ControlSpec& spec, UINT dpi);
+
+// The size of a single-line text in the control's font, in pixels.
+SIZE MeasureText(HWND control);

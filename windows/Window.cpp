@@ -1,0 +1,86 @@
+#include "Window.h"
+
+#include "Fatal.h"
+
+#include <exception>
+#include <stdexcept>
+#include <string>
+
+namespace {
+constexpr wchar_t ClassPrefix[] = L"Kalvio.";
+}
+
+Window::~Window()
+{
+    if (hwnd_) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+bool Window::IsProgramWindow(HWND hwnd)
+{
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    return std::wstring(name).rfind(ClassPrefix, 0) == 0;
+}
+
+void Window::RegisterClassOnce(const wchar_t* className, HICON icon, HBRUSH background)
+{
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &wc)) return;
+    wc.lpfnWndProc = Procedure;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hIcon = icon;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.lpszClassName = className;
+    Check(RegisterClassExW(&wc) != 0, "RegisterClassExW");
+}
+
+void Window::Create(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle,
+                    int x, int y, int width, int height, HWND owner)
+{
+    const HWND hwnd = CreateWindowExW(exStyle, className, caption, style, x, y, width, height,
+                                      owner, nullptr, GetModuleHandleW(nullptr), this);
+    if (!hwnd) {
+        throw std::runtime_error(createError_.empty() ? "CreateWindowExW failed (error " +
+                                                            std::to_string(GetLastError()) + ")"
+                                                      : createError_);
+    }
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_NCCREATE) {
+        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+
+    try {
+        const LRESULT result = self->HandleMessage(message, wParam, lParam);
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            self->hwnd_ = nullptr;
+        }
+        return result;
+    } catch (const std::exception& e) {
+        // A window that cannot be built fails its Create instead.
+        if (message == WM_CREATE) {
+            self->createError_ = e.what();
+            return -1;
+        }
+        ReportFatal(e.what());
+    } catch (...) {
+        ReportFatal("unknown exception");
+    }
+}

@@ -1,0 +1,35 @@
+#pragma once
+// Base of every window class of the program: one window procedure per
+// class that forwards to the object, and the one place where exceptions
+// escaping a handler are caught and reported.
+#include <windows.h>
+
+#include <string>
+
+class Window {
+public:
+    Window() = default;
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND Handle() const { return hwnd_; }
+
+    // Our top-level windows, whose keyboard messages go through IsDialogMessage.
+    static bool IsProgramWindow(HWND hwnd);
+
+protected:
+    // Registers the class once per process; all our classes share the prefix.
+    static void RegisterClassOnce(const wchar_t* className, HICON icon, HBRUSH background);
+    // Creates the window; WM_CREATE returning -1 surfaces here as an exception.
+    void Create(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle,
+                int x, int y, int width, int height, HWND owner);
+
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND hwnd_ = nullptr;
+    std::string createError_;  // why WM_CREATE failed, for Create to report
+};
