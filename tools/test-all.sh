@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# The whole test suite on a fresh Debian 12 machine (as root): installs what
+# is missing, builds every preset, runs every ctest suite (host, sanitizers,
+# Windows under Wine with the end-to-end tests) and a bounded fuzz run.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+bash tools/install-deps.sh
+
+jobs=$(nproc)
+run_preset() {
+    local preset=$1
+    echo "=== $preset ==="
+    cmake --preset "$preset" -DKALVIO_WARNINGS_AS_ERRORS=ON
+    cmake --build --preset "$preset" -j "$jobs"
+    ctest --preset "$preset" -j "$jobs"
+}
+
+run_preset host
+run_preset host-sanitize
+run_preset fuzz
+run_preset windows
+echo "=== all suites passed ==="
