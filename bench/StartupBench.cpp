@@ -4,8 +4,8 @@
 //
 // Usage: startup_bench EMPTY_EXE KALVIO_EXE [RUNS]   (RUNS: default 30, at least 10)
 //
-// It prints figures measured in this one run; it decides nothing about speed
-// by itself, so the exit status only says whether the measurement worked.
+// It prints figures measured in this one run and whether they meet the
+// targets; the exit status only says whether the measurement worked.
 #ifndef UNICODE
 #define UNICODE
 #endif
@@ -192,9 +192,11 @@ Sample measureOnce(const Program& program, const Stopwatch& stopwatch)
 
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
-    if (GetProcessMemoryInfo(process.get(), &memory, sizeof memory)) {
-        sample.peakWorkingSet = memory.PeakWorkingSetSize;
+    if (!GetProcessMemoryInfo(process.get(), &memory, sizeof memory)) {
+        TerminateProcess(process.get(), 0xDEAD);
+        throw std::runtime_error(errorText("cannot read the memory counters of", program.path));
     }
+    sample.peakWorkingSet = memory.PeakWorkingSetSize;
 
     closeProgram(process.get(), window, sample);
     return sample;
