@@ -14,6 +14,8 @@ public:
     void Show();
 
 private:
-    class Window;
-    std::unique_ptr<Window> window_;
+    class Owner;
+    class AboutWindow;
+    std::unique_ptr<Owner> owner_;  // declared first: destroyed after the window it owns
+    std::unique_ptr<AboutWindow> window_;
 };
