@@ -114,7 +114,10 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND: {
         const HWND from = reinterpret_cast<HWND>(lParam);
         if (HIWORD(wParam) == CBN_SELCHANGE) ops_->UserPicked(from);
-        else if (HIWORD(wParam) == STN_CLICKED && from == Control(Label4)) Label4_Click();
+        // A quick second click arrives as STN_DBLCLK; it is a click all the same.
+        else if ((HIWORD(wParam) == STN_CLICKED || HIWORD(wParam) == STN_DBLCLK) &&
+                 from == Control(Label4))
+            Label4_Click();
         return 0;
     }
     case WM_CTLCOLORSTATIC: {

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# screenshot.sh KALVIO_EXE OUT_DIR
+# Starts Kalvio under Wine in a private Xvfb display (Wine's virtual desktop
+# draws the window frames), then saves OUT_DIR/main-window.png and, after a
+# click on the number, OUT_DIR/about-window.png.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+[ $# -eq 2 ] || { echo "usage: screenshot.sh KALVIO_EXE OUT_DIR" >&2; exit 2; }
+exe=$(realpath "$1") out=$(realpath -m "$2")
+
+if [ -z "${SCREENSHOT_IN_XVFB-}" ]; then
+    SCREENSHOT_IN_XVFB=1 exec "$here/wine/with-xvfb.sh" "$0" "$@"
+fi
+
+. "$here/wine/env.sh"
+template=${KALVIO_WINE_TEMPLATE:-${TMPDIR:-/tmp}/kalvio-screenshot-template}
+"$here/wine/prepare-prefix.sh" "$template"
+export WINEPREFIX
+WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/kalvio-shot.XXXXXX")
+work=$(mktemp -d)
+trap 'wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; rm -rf "$WINEPREFIX" "$work"' EXIT
+"$here/wine/new-prefix.sh" "$template" "$WINEPREFIX"
+mkdir -p "$out"
+
+# The desktop is one flat colour: what trimming leaves is the windows on it.
+wine "$exe" &
+sleep 1
+import -window root "$work/desktop.png"
+for _ in $(seq 60); do
+    sleep 0.5
+    import -window root "$work/main.png"
+    geometry=$(convert "$work/main.png" -trim -format '%w %h %X %Y' info:)
+    read -r w h x y <<<"$geometry"
+    [ "$w" -gt 300 ] && break
+done
+sleep 1
+import -window root "$work/main.png"
+geometry=$(convert "$work/main.png" -trim -format '%w %h %X %Y' info:)
+read -r w h x y <<<"$geometry"
+convert "$work/main.png" -crop "${w}x${h}+${x#+}+${y#+}" +repage "$out/main-window.png"
+
+# The client area sits at the bottom centre of the frame; the number label's
+# centre is at (4065, 660) twips = (271, 44) px at 96 DPI.
+border=$(( (w - 376) / 2 ))
+click_x=$(( ${x#+} + border + 271 )) click_y=$(( ${y#+} + h - border - 233 + 44 ))
+xdotool mousemove "$click_x" "$click_y" click 1
+sleep 2
+xdotool mousemove 5 1000
+sleep 1
+import -window root "$work/both.png"
+# What changed is the about window, and the main window's caption turning
+# inactive: leave that caption out.
+caption_bottom=$(( ${y#+} + h - border - 233 ))
+geometry=$(convert "$work/main.png" "$work/both.png" -compose difference -composite \
+    -fill black -draw "rectangle 0,${y#+} 1279,$caption_bottom" -trim -format '%w %h %X %Y' info:)
+read -r aw ah ax ay <<<"$geometry"
+# That leaves the about window less what shared the caption's rows: its
+# height follows from its client area, its frame and the common caption.
+caption=$(( h - 233 - 2 * border ))
+about_h=$(( 170 + caption + aw - 270 ))
+about_y=$(( ${ay#+} + ah - about_h ))
+convert "$work/both.png" -crop "${aw}x${about_h}+${ax#+}+${about_y}" +repage "$out/about-window.png"
+echo "screenshot.sh: wrote $out/main-window.png and $out/about-window.png"
