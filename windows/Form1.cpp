@@ -58,14 +58,9 @@ void Form1::ApplyDpi(UINT dpi)
     // Hand the controls their new fonts before the old ones are deleted.
     UniqueFont defaultFont = MakeDefaultFont(dpi);
     UniqueFont numberFont = MakeNumberFont(dpi);
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        const HFONT font = Controls[i].font == FontRole::Number ? numberFont.Get() : defaultFont.Get();
-        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    }
+    ApplyLayout(controls_, Controls.data(), {defaultFont.Get(), defaultFont.Get(), numberFont.Get()}, dpi);
     defaultFont_ = std::move(defaultFont);
     numberFont_ = std::move(numberFont);
-
-    for (std::size_t i = 0; i < controls_.size(); ++i) PlaceControl(controls_[i], Controls[i], dpi);
     const SIZE outer = OuterSizeForClient(ClientWidth, ClientHeight, Style, ExStyle, dpi);
     SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(Handle(), nullptr, TRUE);
@@ -150,13 +145,10 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         PaintLines();
         return 0;
-    case WM_DPICHANGED: {
-        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    case WM_DPICHANGED:
         ApplyDpi(HIWORD(wParam));
-        SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        MoveToSuggestedCorner(Handle(), lParam);
         return 0;
-    }
     case WM_CLOSE:
         Form_Unload();
         return 0;

@@ -69,7 +69,7 @@ private:
     void OnCreate();
     void ApplyDpi(UINT dpi);
     void MakeBackground();
-    void SetFonts();
+    void SetFonts();  // and places the controls, which size to their text
     void SetIcons();
     void Paint();
     LRESULT ColourLabel(HDC dc, HWND label) const;
@@ -120,7 +120,6 @@ void Form2::AboutWindow::ApplyDpi(UINT dpi)
     MakeBackground();
     SetFonts();
     SetIcons();
-    for (std::size_t i = 0; i < controls_.size(); ++i) PlaceControl(controls_[i], Controls[i], dpi);
     const SIZE outer = OuterSizeForClient(ClientWidth, ClientHeight, Style, ExStyle, dpi);
     SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -140,13 +139,11 @@ void Form2::AboutWindow::MakeBackground()
 
 void Form2::AboutWindow::SetFonts()
 {
-    // Hand the labels their new fonts before the old ones are deleted.
+    // Hand the labels their new fonts before the old ones are deleted; the
+    // labels sized to their text are measured in them.
     UniqueFont defaultFont = MakeDefaultFont(dpi_);
     UniqueFont boldFont = MakeBoldFont(dpi_);
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        const HFONT font = Controls[i].font == FontRole::Bold ? boldFont.Get() : defaultFont.Get();
-        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    }
+    ApplyLayout(controls_, Controls.data(), {defaultFont.Get(), boldFont.Get(), defaultFont.Get()}, dpi_);
     defaultFont_ = std::move(defaultFont);
     boldFont_ = std::move(boldFont);
 }
@@ -236,13 +233,10 @@ LRESULT Form2::AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_COMMAND:
         OnCommand(wParam);
         return 0;
-    case WM_DPICHANGED: {
-        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    case WM_DPICHANGED:
         ApplyDpi(HIWORD(wParam));
-        SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        MoveToSuggestedCorner(Handle(), lParam);
         return 0;
-    }
     case WM_NCDESTROY:
         // The user closed the window (the children are gone by now): free
         // its GDI and USER objects at once rather than at the next Show.

@@ -69,6 +69,26 @@ SIZE MeasureText(HWND control)
     return size;
 }
 
+void ApplyLayout(const std::vector<HWND>& controls, const ControlSpec* specs, const FontSet& fonts,
+                 UINT dpi)
+{
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const FontRole role = specs[i].font;
+        const HFONT font = role == FontRole::Number ? fonts.number
+                           : role == FontRole::Bold ? fonts.bold
+                                                    : fonts.normal;
+        SendMessageW(controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    for (std::size_t i = 0; i < controls.size(); ++i) PlaceControl(controls[i], specs[i], dpi);
+}
+
+void MoveToSuggestedCorner(HWND window, LPARAM suggestedRect)
+{
+    const auto* suggested = reinterpret_cast<const RECT*>(suggestedRect);
+    SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void PlaceControl(HWND control, const ControlSpec& spec, UINT dpi)
 {
     int x = TwipsToPixels(spec.left, dpi);

@@ -36,3 +36,17 @@ void PlaceControl(HWND control, const ControlSpec& spec, UINT dpi);
 
 // The size of a single-line text in the control's font, in pixels.
 SIZE MeasureText(HWND control);
+
+// The fonts a window hands its controls, by role.
+struct FontSet {
+    HFONT normal;
+    HFONT bold;
+    HFONT number;
+};
+
+// Gives every control the font of its role, then places it for the DPI.
+void ApplyLayout(const std::vector<HWND>& controls, const ControlSpec* specs, const FontSet& fonts,
+                 UINT dpi);
+
+// On WM_DPICHANGED: keeps the top-left corner Windows suggests.
+void MoveToSuggestedCorner(HWND window, LPARAM suggestedRect);
