@@ -41,14 +41,15 @@ void Form1::Show(int showCommand)
 
 void Form1::OnCreate()
 {
-    controls_ = CreateControls(Handle(), Controls.data(), Controls.size());
+    const UINT dpi = DpiOfWindow(Handle());
+    controls_ = CreateControls(Handle(), Controls.data(), Controls.size(), dpi);
     ops_ = std::make_unique<ControlOperations>(
         ControlOperations::Controls{Control(Combo1), Control(Combo2), Control(Combo3),
                                     Control(Label4), Control(Text1), Control(Text2)},
         [this] { PlaceLabel4(); });
     engine_ = std::make_unique<Engine>(*ops_);
     AddTooltip(Handle(), Control(Label4), L"Kalvio!");
-    ApplyDpi(DpiOfWindow(Handle()));
+    ApplyDpi(dpi);
     engine_->Form_Load();
 }
 

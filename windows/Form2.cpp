@@ -59,7 +59,7 @@ public:
 
 class Form2::AboutWindow : public ::Window {
 public:
-    explicit AboutWindow(HWND owner);
+    AboutWindow(HWND owner, const LateBoundApis& apis);
     ~AboutWindow() override;
 
 protected:
@@ -80,6 +80,7 @@ private:
     void ReleaseResources();
     HWND Control(Index index) const { return controls_[static_cast<std::size_t>(index)]; }
 
+    const LateBoundApis& apis_;
     UINT dpi_ = 96;
     std::vector<HWND> controls_;
     UniqueBitmap background_;     // Image1, at the client size for dpi_
@@ -90,7 +91,7 @@ private:
     UniqueIcon smallIcon_;
 };
 
-Form2::AboutWindow::AboutWindow(HWND owner)
+Form2::AboutWindow::AboutWindow(HWND owner, const LateBoundApis& apis) : apis_(apis)
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterClassOnce(ClassName, LoadIconW(instance, MAKEINTRESOURCEW(IDI_KALVIO)), nullptr);
@@ -108,10 +109,11 @@ Form2::AboutWindow::~AboutWindow()
 
 void Form2::AboutWindow::OnCreate()
 {
-    controls_ = CreateControls(Handle(), Controls.data(), Controls.size());
+    const UINT dpi = DpiOfWindow(Handle());
+    controls_ = CreateControls(Handle(), Controls.data(), Controls.size(), dpi);
     AddTooltip(Handle(), Control(Label4), Label4Tip);
     AddTooltip(Handle(), Control(Image2), Image2Tip);
-    ApplyDpi(DpiOfWindow(Handle()));
+    ApplyDpi(dpi);
 }
 
 void Form2::AboutWindow::ApplyDpi(UINT dpi)
@@ -128,7 +130,7 @@ void Form2::AboutWindow::ApplyDpi(UINT dpi)
 
 void Form2::AboutWindow::MakeBackground()
 {
-    UniqueBitmap picture = LoadPictureResource(IDR_NIGHT_JPEG, TwipsToPixels(ClientWidth, dpi_),
+    UniqueBitmap picture = LoadPictureResource(apis_, IDR_NIGHT_JPEG, TwipsToPixels(ClientWidth, dpi_),
                                                TwipsToPixels(ClientHeight, dpi_));
     // The brush keeps its own copy of the bitmap.
     UniqueBrush brush(CreatePatternBrush(picture.Get()));
@@ -199,9 +201,9 @@ void Form2::AboutWindow::OnCommand(WPARAM wParam)
     else if (LOWORD(wParam) == Controls[Image2].id) Image2_Click();
 }
 
-void Form2::AboutWindow::Label4_Click() { WebLinks::Open(WebLinks::MakerAddress); }
+void Form2::AboutWindow::Label4_Click() { WebLinks::Open(apis_, WebLinks::MakerAddress); }
 
-void Form2::AboutWindow::Image2_Click() { WebLinks::Open(WebLinks::GameAddress); }
+void Form2::AboutWindow::Image2_Click() { WebLinks::Open(apis_, WebLinks::GameAddress); }
 
 void Form2::AboutWindow::ReleaseResources()
 {
@@ -256,7 +258,7 @@ void Form2::Show()
 {
     if (!window_ || !window_->Handle()) {
         window_.reset();
-        window_ = std::make_unique<AboutWindow>(owner_->Handle());
+        window_ = std::make_unique<AboutWindow>(owner_->Handle(), apis_);
     }
     const HWND hwnd = window_->Handle();
     ShowWindow(hwnd, SW_SHOWNORMAL);

@@ -1,5 +1,7 @@
 #pragma once
 // The about window: built on first use, rebuilt after the user closed it.
+#include "LateBoundApis.h"
+
 #include <memory>
 
 class Form2 {
@@ -16,6 +18,7 @@ public:
 private:
     class Owner;
     class AboutWindow;
-    std::unique_ptr<Owner> owner_;  // declared first: destroyed after the window it owns
+    LateBoundApis apis_;            // outlives both windows
+    std::unique_ptr<Owner> owner_;  // destroyed after the window it owns
     std::unique_ptr<AboutWindow> window_;
 };

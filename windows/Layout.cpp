@@ -37,15 +37,36 @@ void FitClosedHeight(HWND combo, int wantedPixels)
         SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + difference);
 }
 
+// The box as designed, in pixels; a drop-down list with room for its list.
+RECT DesignedRect(const ControlSpec& spec, UINT dpi)
+{
+    const int height = spec.height + (IsDropDownList(spec) ? DroppedListTwips : 0);
+    return {TwipsToPixels(spec.left, dpi), TwipsToPixels(spec.top, dpi),
+            TwipsToPixels(spec.left + spec.width, dpi), TwipsToPixels(spec.top + height, dpi)};
+}
+
+// Moving a window costs messages and repaints even when nothing changes.
+void MoveIfChanged(HWND control, int x, int y, int width, int height)
+{
+    RECT now{};
+    GetWindowRect(control, &now);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&now), 2);
+    if (now.left == x && now.top == y && now.right - now.left == width && now.bottom - now.top == height)
+        return;
+    SetWindowPos(control, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
-std::vector<HWND> CreateControls(HWND parent, const ControlSpec* specs, std::size_t count)
+std::vector<HWND> CreateControls(HWND parent, const ControlSpec* specs, std::size_t count, UINT dpi)
 {
     std::vector<HWND> controls;
     for (std::size_t i = 0; i < count; ++i) {
         const ControlSpec& s = specs[i];
+        const RECT r = DesignedRect(s, dpi);
         const HWND control = CreateWindowExW(
-            0, s.className, s.text, s.style | WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+            0, s.className, s.text, s.style | WS_CHILD | WS_VISIBLE, r.left, r.top,
+            r.right - r.left, r.bottom - r.top, parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(s.id)), GetModuleHandleW(nullptr), nullptr);
         Check(control != nullptr, "CreateWindowExW (control)");
         controls.push_back(control);
@@ -91,10 +112,10 @@ void MoveToSuggestedCorner(HWND window, LPARAM suggestedRect)
 
 void PlaceControl(HWND control, const ControlSpec& spec, UINT dpi)
 {
-    int x = TwipsToPixels(spec.left, dpi);
-    const int y = TwipsToPixels(spec.top, dpi);
-    int width = TwipsToPixels(spec.width, dpi);
-    int height = TwipsToPixels(spec.height, dpi);
+    const RECT designed = DesignedRect(spec, dpi);
+    int x = designed.left;
+    int width = designed.right - designed.left;
+    int height = designed.bottom - designed.top;
 
     if (spec.fit != Fit::Fixed) {
         const SIZE text = MeasureText(control);
@@ -104,11 +125,6 @@ void PlaceControl(HWND control, const ControlSpec& spec, UINT dpi)
         }
         height = text.cy;
     }
-    if (IsDropDownList(spec)) {
-        SetWindowPos(control, nullptr, x, y, width, height + TwipsToPixels(DroppedListTwips, dpi),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        FitClosedHeight(control, height);
-        return;
-    }
-    SetWindowPos(control, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveIfChanged(control, x, designed.top, width, height);
+    if (IsDropDownList(spec)) FitClosedHeight(control, TwipsToPixels(spec.height, dpi));
 }

@@ -27,8 +27,9 @@ struct LineSpec {
     int x1, y1, x2, y2;  // twips
 };
 
-// Creates the controls in table order, which is also the tab order.
-std::vector<HWND> CreateControls(HWND parent, const ControlSpec* specs, std::size_t count);
+// Creates the controls in table order, which is also the tab order, in their
+// boxes as designed for the DPI.
+std::vector<HWND> CreateControls(HWND parent, const ControlSpec* specs, std::size_t count, UINT dpi);
 
 // Places a control for the given DPI; text-sized ones are measured in their
 // current font, so set fonts first.

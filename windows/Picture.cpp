@@ -98,14 +98,13 @@ void BuildPipeline(IWICImagingFactory* factory, const Bytes& bytes, int width, i
 
 }  // namespace
 
-UniqueBitmap LoadPictureResource(int resourceId, int width, int height)
+UniqueBitmap LoadPictureResource(const LateBoundApis& apis, int resourceId, int width, int height)
 {
     if (width <= 0 || height <= 0) throw std::invalid_argument("picture size must be positive");
     const Bytes bytes = ResourceBytes(resourceId);
 
     ComPtr<IWICImagingFactory> factory;
-    CheckHr(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                             IID_PPV_ARGS(factory.Out())),
+    CheckHr(apis.CreateInstance(CLSID_WICImagingFactory, IID_PPV_ARGS(factory.Out())),
             "CoCreateInstance (WIC imaging factory)");
     ComPtr<IWICFormatConverter> converter;
     BuildPipeline(factory.Get(), bytes, width, height, converter);

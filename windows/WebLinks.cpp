@@ -2,20 +2,17 @@
 
 #include "Text.h"
 
-#include <windows.h>
-#include <shellapi.h>
 
 namespace WebLinks {
 
-void Open(const std::wstring& address)
+void Open(const LateBoundApis& apis, const std::wstring& address)
 {
     // The shell's A entry point takes the address in the ANSI code page.
     const std::string ansi = ToAnsi(address);
     // The result is deliberately dropped: a missing browser or network is the
     // user's business, and the about window stays as it is whatever happens.
     // (Wine reports success even when it has no browser to start.)
-    static_cast<void>(
-        ShellExecuteA(nullptr, nullptr, ansi.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    static_cast<void>(apis.OpenDocumentA(ansi.c_str()));
 }
 
 }  // namespace WebLinks

@@ -2,6 +2,8 @@
 // The about window's two web addresses, and handing one to the browser.
 // Both hosts sit under the reserved .example domain, so no stranger can
 // ever own the site a click sends the user to.
+#include "LateBoundApis.h"
+
 #include <string>
 
 namespace WebLinks {
@@ -41,6 +43,6 @@ constexpr const wchar_t* HostOf(const wchar_t* address)
 inline constexpr const wchar_t* MakerHost = HostOf(MakerAddress);
 
 // Hands the address to the shell's default handler and returns at once.
-void Open(const std::wstring& address);
+void Open(const LateBoundApis& apis, const std::wstring& address);
 
 }  // namespace WebLinks
