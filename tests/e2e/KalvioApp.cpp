@@ -63,21 +63,24 @@ KalvioApp KalvioApp::Start()
     if (!app.job_) throw std::runtime_error("CreateJobObjectW failed");
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
+    PROCESS_INFORMATION process{};
     // Suspended until it is in the job, so nothing it starts escapes the count.
     const auto start = [&] {
         return CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
-                              nullptr, nullptr, &startup, &started) != FALSE;
+                              nullptr, nullptr, &startup, &process) != FALSE;
     };
     // Wine now and then refuses a start right after another program ended
     // (ERROR_INTERNAL_ERROR); the second try goes through.
-    if (!start() && !(GetLastError() == ERROR_INTERNAL_ERROR && (Sleep(500), start()))) {
-        throw std::runtime_error("cannot start Kalvio.exe (error " + std::to_string(GetLastError()) + ")");
+    bool started = start();
+    if (!started && GetLastError() == ERROR_INTERNAL_ERROR) {
+        Sleep(500);
+        started = start();
     }
-    app.process_.Reset(started.hProcess);
-    UniqueHandle thread(started.hThread);
-    app.pid_ = started.dwProcessId;
-    if (!AssignProcessToJobObject(app.job_.Get(), started.hProcess)) app.job_.Reset();
+    if (!started) throw std::runtime_error("cannot start Kalvio.exe (error " + std::to_string(GetLastError()) + ")");
+    app.process_.Reset(process.hProcess);
+    UniqueHandle thread(process.hThread);
+    app.pid_ = process.dwProcessId;
+    if (!AssignProcessToJobObject(app.job_.Get(), process.hProcess)) app.job_.Reset();
     ResumeThread(thread.Get());
     app.AttachToNewMainWindow({});
     return app;

@@ -2,6 +2,8 @@
 
 #include "Ui.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <string>
 

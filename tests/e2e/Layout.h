@@ -3,8 +3,6 @@
 // screen's DPI (15 twips to a pixel at 96 DPI).
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
 struct TwipsRect {
     int left, top, width, height;
 };
