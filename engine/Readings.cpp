@@ -61,7 +61,7 @@ constexpr SlotText kTexts[] = {
      "Do všeho jdete s vervou, když se do něčeho zakousnete, už to nepustíte. Kompromisy nesnášíte a vždy řeknete, co si myslíte, i když tím druhé raníte. Jste zkrátka tvrdá palice."},
     {19,
      "MLUVKA A SNÍLEK" "\r\n"
-     "Když se vás někdo zeptá, co byste v sexu rád(a), bude vás to vyloženě těšit a budete o tom dlouze vyprávět. Fantazie a atmosféra jsou pro vás důležitější než samotný akt. Snílkem jste i v běžném životě: spřádáte velké plány, ale jen málokterý z nich dotáhnete až do konce."},
+     "Když se vás někdo zeptá, co byste v sexu rád(a), bude vás to vyloženě těšit a budete o tom dlouze vyprávět. Fantazie a atmosféra pro vás znamenají víc než samotný akt. I v životě jste snílek, který spřádá velké plány, ale jen málokterý dotáhne do konce."},
 };
 
 }  // namespace
