@@ -18,10 +18,10 @@ std::wstring TextOf(HWND control)
     return text;
 }
 
-bool IsDropDownList(const ControlSpec& spec)
+bool IsDropDownList(const ControlSpec& design)
 {
-    return (spec.style & CBS_DROPDOWNLIST) == CBS_DROPDOWNLIST &&
-           std::wstring(spec.className) == L"COMBOBOX";
+    return (design.style & CBS_DROPDOWNLIST) == CBS_DROPDOWNLIST &&
+           std::wstring(design.className) == L"COMBOBOX";
 }
 
 // A closed drop-down list sizes itself from its font; nudge its selection
@@ -38,11 +38,11 @@ void FitClosedHeight(HWND combo, int wantedPixels)
 }
 
 // The box as designed, in pixels; a drop-down list with room for its list.
-RECT DesignedRect(const ControlSpec& spec, UINT dpi)
+RECT DesignedRect(const ControlSpec& design, UINT dpi)
 {
-    const int height = spec.height + (IsDropDownList(spec) ? DroppedListTwips : 0);
-    return {TwipsToPixels(spec.left, dpi), TwipsToPixels(spec.top, dpi),
-            TwipsToPixels(spec.left + spec.width, dpi), TwipsToPixels(spec.top + height, dpi)};
+    const int height = design.height + (IsDropDownList(design) ? DroppedListTwips : 0);
+    return {TwipsToPixels(design.left, dpi), TwipsToPixels(design.top, dpi),
+            TwipsToPixels(design.left + design.width, dpi), TwipsToPixels(design.top + height, dpi)};
 }
 
 // Moving a window costs messages and repaints even when nothing changes.
@@ -58,11 +58,11 @@ void MoveIfChanged(HWND control, int x, int y, int width, int height)
 
 }  // namespace
 
-std::vector<HWND> CreateControls(HWND parent, const ControlSpec* specs, std::size_t count, UINT dpi)
+std::vector<HWND> CreateControls(HWND parent, const ControlSpec* designs, std::size_t count, UINT dpi)
 {
     std::vector<HWND> controls;
     for (std::size_t i = 0; i < count; ++i) {
-        const ControlSpec& s = specs[i];
+        const ControlSpec& s = designs[i];
         const RECT r = DesignedRect(s, dpi);
         const HWND control = CreateWindowExW(
             0, s.className, s.text, s.style | WS_CHILD | WS_VISIBLE, r.left, r.top,
@@ -90,17 +90,17 @@ SIZE MeasureText(HWND control)
     return size;
 }
 
-void ApplyLayout(const std::vector<HWND>& controls, const ControlSpec* specs, const FontSet& fonts,
+void ApplyLayout(const std::vector<HWND>& controls, const ControlSpec* designs, const FontSet& fonts,
                  UINT dpi)
 {
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        const FontRole role = specs[i].font;
+        const FontRole role = designs[i].font;
         const HFONT font = role == FontRole::Number ? fonts.number
                            : role == FontRole::Bold ? fonts.bold
                                                     : fonts.normal;
         SendMessageW(controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
-    for (std::size_t i = 0; i < controls.size(); ++i) PlaceControl(controls[i], specs[i], dpi);
+    for (std::size_t i = 0; i < controls.size(); ++i) PlaceControl(controls[i], designs[i], dpi);
 }
 
 void MoveToSuggestedCorner(HWND window, LPARAM suggestedRect)
@@ -110,21 +110,21 @@ void MoveToSuggestedCorner(HWND window, LPARAM suggestedRect)
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void PlaceControl(HWND control, const ControlSpec& spec, UINT dpi)
+void PlaceControl(HWND control, const ControlSpec& design, UINT dpi)
 {
-    const RECT designed = DesignedRect(spec, dpi);
+    const RECT designed = DesignedRect(design, dpi);
     int x = designed.left;
     int width = designed.right - designed.left;
     int height = designed.bottom - designed.top;
 
-    if (spec.fit != Fit::Fixed) {
+    if (design.fit != Fit::Fixed) {
         const SIZE text = MeasureText(control);
         if (text.cx > 0) {
-            if (spec.fit == Fit::ToTextKeepCentre) x += (width - text.cx) / 2;
+            if (design.fit == Fit::ToTextKeepCentre) x += (width - text.cx) / 2;
             width = text.cx;
         }
         height = text.cy;
     }
     MoveIfChanged(control, x, designed.top, width, height);
-    if (IsDropDownList(spec)) FitClosedHeight(control, TwipsToPixels(spec.height, dpi));
+    if (IsDropDownList(design)) FitClosedHeight(control, TwipsToPixels(design.height, dpi));
 }

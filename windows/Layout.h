@@ -29,11 +29,11 @@ struct LineSpec {
 
 // Creates the controls in table order, which is also the tab order, in their
 // boxes as designed for the DPI.
-std::vector<HWND> CreateControls(HWND parent, const ControlSpec* specs, std::size_t count, UINT dpi);
+std::vector<HWND> CreateControls(HWND parent, const ControlSpec* designs, std::size_t count, UINT dpi);
 
 // Places a control for the given DPI; text-sized ones are measured in their
 // current font, so set fonts first.
-void PlaceControl(HWND control, const ControlSpec& spec, UINT dpi);
+void PlaceControl(HWND control, const ControlSpec& design, UINT dpi);
 
 // The size of a single-line text in the control's font, in pixels.
 SIZE MeasureText(HWND control);
@@ -46,7 +46,7 @@ struct FontSet {
 };
 
 // Gives every control the font of its role, then places it for the DPI.
-void ApplyLayout(const std::vector<HWND>& controls, const ControlSpec* specs, const FontSet& fonts,
+void ApplyLayout(const std::vector<HWND>& controls, const ControlSpec* designs, const FontSet& fonts,
                  UINT dpi);
 
 // On WM_DPICHANGED: keeps the top-left corner Windows suggests.
