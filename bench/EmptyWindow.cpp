@@ -1,15 +1,6 @@
 // The baseline for the start-up benchmark: the least a Win32 program must do
 // to put a window on the screen. Built with the same flags as Kalvio, so the
 // difference in start-up time is Kalvio's own work.
-#ifndef UNICODE
-#define UNICODE
-#endif
-#ifndef _UNICODE
-#define _UNICODE
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 
 namespace {

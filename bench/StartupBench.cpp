@@ -6,15 +6,6 @@
 //
 // It prints figures measured in this one run and whether they meet the
 // targets; the exit status only says whether the measurement worked.
-#ifndef UNICODE
-#define UNICODE
-#endif
-#ifndef _UNICODE
-#define _UNICODE
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 #include <psapi.h>
 #include <shellapi.h>
