@@ -275,16 +275,7 @@ TEST(AboutWindowLayout, WidgetsSitWhereTheLayoutPutsThem)
     const HWND about = ClickNumber(app);
     ASSERT_NE(about, nullptr);
 
-    const SIZE client = ui::ClientSize(about);
-    if (dpi == 96) {
-        EXPECT_EQ(client.cx, 270);
-        EXPECT_EQ(client.cy, 170);
-    } else if (dpi == 144) {
-        EXPECT_EQ(client.cx, 405);
-        EXPECT_EQ(client.cy, 255);
-    }
-    EXPECT_NEAR(client.cx, Px(4050, dpi), Tolerance(dpi));
-    EXPECT_NEAR(client.cy, Px(2550, dpi), Tolerance(dpi));
+    ExpectClientArea(about, 4050, 2550, dpi);
 
     ExpectRect(ui::RectInParent(GetDlgItem(about, Form2Id::Image2)), {120, 120, 480, 480}, dpi);
     ExpectRect(ui::RectInParent(GetDlgItem(about, Form2Id::Label5)), {120, 1800, 3855, 495}, dpi);
@@ -301,7 +292,7 @@ TEST(AboutWindowLayout, WidgetsSitWhereTheLayoutPutsThem)
         const RECT rect = ui::RectInParent(GetDlgItem(about, label.id));
         ExpectTopLeft(rect, label.designed, dpi);
         EXPECT_GT(rect.right - rect.left, 0);
-        EXPECT_LE(rect.right, client.cx) << "the label runs out of the window";
+        EXPECT_LE(rect.right, ui::ClientSize(about).cx) << "the label runs out of the window";
     }
 }
 

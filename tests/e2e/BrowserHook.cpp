@@ -1,6 +1,6 @@
 #include "BrowserHook.h"
 
-#include "Handles.h"
+#include "DriverHandles.h"
 #include "KalvioApp.h"
 #include "WineHost.h"
 
@@ -36,7 +36,7 @@ bool IsWine()
 }
 }  // namespace
 
-std::unique_ptr<BrowserHook> BrowserHook::Recorder(std::string& reason)
+std::unique_ptr<BrowserHook> BrowserHook::Install(const std::wstring& browsers, std::string& reason)
 {
     if (!IsWine()) {
         reason = "not running under Wine: no winebrowser to redirect";
@@ -44,28 +44,23 @@ std::unique_ptr<BrowserHook> BrowserHook::Recorder(std::string& reason)
     }
     std::unique_ptr<BrowserHook> hook(new BrowserHook);
     DeleteFileW(LogPath);
-    // winebrowser splits each entry into arguments, so the script needs no execute bit.
-    const std::string recorder = RequiredEnv("KALVIO_E2E_SCRIPTS") + "/record-url.sh";
-    if (!SetBrowsers(L"/bin/sh \"" + Widen(recorder) + L"\"")) {
+    if (!SetBrowsers(browsers)) {
         reason = "cannot write the WineBrowser key";
         return nullptr;
     }
     return hook;
 }
 
+std::unique_ptr<BrowserHook> BrowserHook::Recorder(std::string& reason)
+{
+    // winebrowser splits each entry into arguments, so the script needs no execute bit.
+    const std::string recorder = RequiredEnv("KALVIO_E2E_SCRIPTS") + "/record-url.sh";
+    return Install(L"/bin/sh \"" + Widen(recorder) + L"\"", reason);
+}
+
 std::unique_ptr<BrowserHook> BrowserHook::NoBrowser(std::string& reason)
 {
-    if (!IsWine()) {
-        reason = "not running under Wine: no winebrowser to redirect";
-        return nullptr;
-    }
-    std::unique_ptr<BrowserHook> hook(new BrowserHook);
-    DeleteFileW(LogPath);
-    if (!SetBrowsers(L"/nonexistent/kalvio-e2e/no-browser")) {
-        reason = "cannot write the WineBrowser key";
-        return nullptr;
-    }
-    return hook;
+    return Install(L"/nonexistent/kalvio-e2e/no-browser", reason);
 }
 
 BrowserHook::~BrowserHook()

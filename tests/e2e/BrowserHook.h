@@ -23,4 +23,6 @@ public:
 
 private:
     BrowserHook() = default;
+    // Names `browsers` as Wine's browser list, after clearing the log.
+    static std::unique_ptr<BrowserHook> Install(const std::wstring& browsers, std::string& reason);
 };

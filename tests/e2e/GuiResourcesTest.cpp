@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <iostream>
 
 namespace {
@@ -56,36 +57,36 @@ constexpr PickStep Round[] = {
     {Form1Id::Combo2, 3}, {Form1Id::Combo3, 5},
 };
 
+// A warm-up of two steps, then two halves of `perHalf` steps with the counts
+// taken between them.
+void ExpectNoGrowthWhileRepeating(const KalvioApp& app, int perHalf, const std::function<void()>& step)
+{
+    for (int i = 0; i < 2; ++i) ASSERT_NO_FATAL_FAILURE(step());
+    const GuiObjectCounts settled = Measure(app);
+    for (int i = 0; i < perHalf; ++i) ASSERT_NO_FATAL_FAILURE(step());
+    const GuiObjectCounts halfway = Measure(app);
+    for (int i = 0; i < perHalf; ++i) ASSERT_NO_FATAL_FAILURE(step());
+    ExpectNoGrowth(settled, halfway, Measure(app));
+}
+
 TEST(GuiResources, DoNotGrowOver500Picks)
 {
     KalvioApp app = KalvioApp::Start();
-    const auto pickRound = [&] {
+    ExpectNoGrowthWhileRepeating(app, 25, [&] {
         for (const PickStep& step : Round) {
             ASSERT_TRUE(PickAndCheck(app, step.combo, step.entry));
         }
-    };
-    for (int i = 0; i < 2; ++i) ASSERT_NO_FATAL_FAILURE(pickRound());  // warm-up
-    const GuiObjectCounts settled = Measure(app);
-    for (int i = 0; i < 25; ++i) ASSERT_NO_FATAL_FAILURE(pickRound());
-    const GuiObjectCounts halfway = Measure(app);
-    for (int i = 0; i < 25; ++i) ASSERT_NO_FATAL_FAILURE(pickRound());
-    ExpectNoGrowth(settled, halfway, Measure(app));
+    });
 }
 
 TEST(GuiResources, DoNotGrowOver20OpeningsOfTheAboutWindow)
 {
     KalvioApp app = KalvioApp::Start();
-    const auto cycle = [&] {
+    ExpectNoGrowthWhileRepeating(app, 10, [&] {
         const HWND about = ClickNumber(app);
         ASSERT_NE(about, nullptr);
         ASSERT_TRUE(CloseAbout(about));
-    };
-    for (int i = 0; i < 2; ++i) ASSERT_NO_FATAL_FAILURE(cycle());  // warm-up
-    const GuiObjectCounts settled = Measure(app);
-    for (int i = 0; i < 10; ++i) ASSERT_NO_FATAL_FAILURE(cycle());
-    const GuiObjectCounts halfway = Measure(app);
-    for (int i = 0; i < 10; ++i) ASSERT_NO_FATAL_FAILURE(cycle());
-    ExpectNoGrowth(settled, halfway, Measure(app));
+    });
 }
 
 }  // namespace

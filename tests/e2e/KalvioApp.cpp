@@ -78,7 +78,7 @@ KalvioApp KalvioApp::Start()
     }
     if (!started) throw std::runtime_error("cannot start Kalvio.exe (error " + std::to_string(GetLastError()) + ")");
     app.process_.Reset(process.hProcess);
-    UniqueHandle thread(process.hThread);
+    UniqueKernelHandle thread(process.hThread);
     app.pid_ = process.dwProcessId;
     if (!AssignProcessToJobObject(app.job_.Get(), process.hProcess)) app.job_.Reset();
     ResumeThread(thread.Get());
@@ -110,7 +110,7 @@ void KalvioApp::AttachToNewMainWindow(const std::wstring& commandLine)
         if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
             throw std::runtime_error("cannot run the fake-clock starter (error " + std::to_string(GetLastError()) + ")");
         }
-        UniqueHandle process(started.hProcess), thread(started.hThread);
+        UniqueKernelHandle process(started.hProcess), thread(started.hThread);
     }
 
     HWND found = nullptr;

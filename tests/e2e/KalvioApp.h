@@ -1,7 +1,7 @@
 #pragma once
 // One running Kalvio.exe: started like a user starts it (or with its clock
 // set to a chosen date), found by its main window, ended when the test ends.
-#include "Handles.h"
+#include "DriverHandles.h"
 
 #include <windows.h>
 
@@ -64,8 +64,8 @@ private:
     KalvioApp() = default;
     void AttachToNewMainWindow(const std::wstring& commandLine);
 
-    UniqueHandle process_;
-    UniqueHandle job_;
+    UniqueKernelHandle process_;
+    UniqueKernelHandle job_;
     DWORD pid_ = 0;
     HWND main_ = nullptr;
     FirstSight firstSight_;

@@ -31,6 +31,14 @@ void ExpectTopLeft(const RECT& actual, const TwipsRect& designed, UINT dpi)
     EXPECT_NEAR(actual.top, Px(designed.top, dpi), Tolerance(dpi));
 }
 
+void ExpectClientArea(HWND window, int widthTwips, int heightTwips, UINT dpi)
+{
+    const SIZE client = ui::ClientSize(window);
+    const int slack = dpi == 96 || dpi == 144 ? 0 : 1;
+    EXPECT_NEAR(client.cx, Px(widthTwips, dpi), slack);
+    EXPECT_NEAR(client.cy, Px(heightTwips, dpi), slack);
+}
+
 void ExpectRect(const RECT& actual, const TwipsRect& designed, UINT dpi)
 {
     ExpectTopLeft(actual, designed, dpi);

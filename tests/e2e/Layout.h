@@ -18,4 +18,8 @@ int Tolerance(UINT dpi);
 void ExpectScreenDpiAsConfigured();
 
 void ExpectRect(const RECT& actual, const TwipsRect& designed, UINT dpi);
+
+// The client area as designed: to the pixel at 96 and 144 DPI (376 x 233 and
+// 564 x 350 for the main window), within a pixel elsewhere.
+void ExpectClientArea(HWND window, int widthTwips, int heightTwips, UINT dpi);
 void ExpectTopLeft(const RECT& actual, const TwipsRect& designed, UINT dpi);

@@ -125,16 +125,7 @@ protected:
 TEST_F(MainWindowLayout, ClientAreaIs5640By3495Twips)
 {
     ExpectScreenDpiAsConfigured();
-    const SIZE client = ui::ClientSize(app.Main());
-    if (dpi == 96) {
-        EXPECT_EQ(client.cx, 376);
-        EXPECT_EQ(client.cy, 233);
-    } else if (dpi == 144) {
-        EXPECT_EQ(client.cx, 564);
-        EXPECT_EQ(client.cy, 350);
-    }
-    EXPECT_NEAR(client.cx, Px(5640, dpi), Tolerance(dpi));
-    EXPECT_NEAR(client.cy, Px(3495, dpi), Tolerance(dpi));
+    ExpectClientArea(app.Main(), 5640, 3495, dpi);
 }
 
 TEST_F(MainWindowLayout, WidgetsSitWhereTheLayoutPutsThem)

@@ -1,6 +1,6 @@
 #include "WineHost.h"
 
-#include "Handles.h"
+#include "DriverHandles.h"
 #include "KalvioApp.h"
 #include "Ui.h"
 
@@ -33,7 +33,7 @@ bool RunScript(const std::string& name, const std::vector<std::wstring>& argumen
                         &started)) {
         return false;
     }
-    UniqueHandle process(started.hProcess), thread(started.hThread);
+    UniqueKernelHandle process(started.hProcess), thread(started.hThread);
     return true;
 }
 
