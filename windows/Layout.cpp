@@ -56,6 +56,23 @@ void MoveIfChanged(HWND control, int x, int y, int width, int height)
     SetWindowPos(control, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The size of a single-line text in the control's font, in pixels.
+SIZE MeasureText(HWND control)
+{
+    const std::wstring text = TextOf(control);
+    WindowDC dc(control);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    SelectScope selected(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.Get(), &metrics);
+    SIZE size{0, metrics.tmHeight};
+    if (!text.empty()) {
+        GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+        size.cy = metrics.tmHeight;
+    }
+    return size;
+}
+
 }  // namespace
 
 std::vector<HWND> CreateControls(HWND parent, const ControlSpec* designs, std::size_t count, UINT dpi)
@@ -72,22 +89,6 @@ std::vector<HWND> CreateControls(HWND parent, const ControlSpec* designs, std::s
         controls.push_back(control);
     }
     return controls;
-}
-
-SIZE MeasureText(HWND control)
-{
-    const std::wstring text = TextOf(control);
-    WindowDC dc(control);
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-    SelectScope selected(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc.Get(), &metrics);
-    SIZE size{0, metrics.tmHeight};
-    if (!text.empty()) {
-        GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
-        size.cy = metrics.tmHeight;
-    }
-    return size;
 }
 
 void ApplyLayout(const std::vector<HWND>& controls, const ControlSpec* designs, const FontSet& fonts,

@@ -35,9 +35,6 @@ std::vector<HWND> CreateControls(HWND parent, const ControlSpec* designs, std::s
 // current font, so set fonts first.
 void PlaceControl(HWND control, const ControlSpec& design, UINT dpi);
 
-// The size of a single-line text in the control's font, in pixels.
-SIZE MeasureText(HWND control);
-
 // The fonts a window hands its controls, by role.
 struct FontSet {
     HFONT normal;
