@@ -43,10 +43,7 @@ bool IsLeapYear(long long year)
     return (year % 400 == 0 || year % 100 != 0) && year % 4 == 0;
 }
 
-Engine::Engine(Operations& ops) : ops_(ops)
-{
-    ops_.RouteClicksTo([this](Widget list) { Route(list); });
-}
+Engine::Engine(Operations& ops) : ops_(ops) {}
 
 void Engine::Form_Load()
 {
@@ -56,14 +53,20 @@ void Engine::Form_Load()
     FillMonths();
 }
 
-void Engine::Route(Widget list)
+void Engine::Click(Widget list)
 {
     switch (list) {
     case Widget::Combo1: Combo1_Click(); break;
     case Widget::Combo2: Combo2_Click(); break;
     case Widget::Combo3: Combo3_Click(); break;
-    default: break;  // only the lists raise Click through Operations
+    default: break;  // only the lists are picked
     }
+}
+
+void Engine::SelectByText(Widget list, const std::string& text)
+{
+    ops_.ListSelectByText(list, text);
+    Click(list);
 }
 
 void Engine::Combo1_Click()
@@ -95,7 +98,7 @@ void Engine::FillYears()
         const int position = static_cast<int>(LoopIndex);
         ops_.ListAppend(Widget::Combo1, std::to_string(year - YearsBack + position), position);
     }
-    ops_.ListSelectByText(Widget::Combo1, std::to_string(year - DefaultAge));
+    SelectByText(Widget::Combo1, std::to_string(year - DefaultAge));
 }
 
 void Engine::FillMonths()
@@ -104,7 +107,7 @@ void Engine::FillMonths()
         const int position = static_cast<int>(LoopIndex);
         ops_.ListAppend(Widget::Combo2, std::to_string(position + 1), position);
     }
-    ops_.ListSelectByText(Widget::Combo2, std::to_string(ops_.Today().month));
+    SelectByText(Widget::Combo2, std::to_string(ops_.Today().month));
 }
 
 void Engine::FillDays31() { FillDays(31); }
@@ -128,7 +131,7 @@ void Engine::FillDays(int lastDay)
     }
     // Today may be past the month's end (the 31st and April, or 29 February
     // and the default year, never a leap year): the month's last day stands in.
-    ops_.ListSelectByText(Widget::Combo3, std::to_string(std::min(ops_.Today().day, lastDay)));
+    SelectByText(Widget::Combo3, std::to_string(std::min(ops_.Today().day, lastDay)));
 }
 
 void Engine::SumDigits()

@@ -16,6 +16,9 @@ public:
     // selections cascade into the day list and the first life number.
     void Form_Load();
 
+    // A list was picked, by the user or by a selection from code.
+    void Click(Widget list);
+
     void Combo1_Click();
     void Combo2_Click();
     void Combo3_Click();
@@ -30,7 +33,8 @@ public:
     float GetDigitSum() const { return DigitSum; }
 
 private:
-    void Route(Widget list);
+    // Selects from code and runs the list's Click before returning.
+    void SelectByText(Widget list, const std::string& text);
     void SumDigits();
     void FillDays(int lastDay);
 

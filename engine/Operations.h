@@ -1,7 +1,6 @@
 #pragma once
 // The verbs the engine uses to reach the main window's widgets and the clock.
 // The Win32 front end implements them on real controls; the tests in memory.
-#include <functional>
 #include <string>
 
 // The main window's widgets that the engine touches.
@@ -15,8 +14,6 @@ struct Date {
 
 class Operations {
 public:
-    using ClickHandler = std::function<void(Widget list)>;
-
     virtual ~Operations() = default;
 
     // Lists. Appending and clearing raise no Click and leave the selection alone
@@ -24,24 +21,12 @@ public:
     virtual void ListAppend(Widget list, const std::string& text, int position) = 0;
     virtual void ListClear(Widget list) = 0;
     virtual std::string ListText(Widget list) const = 0;
-    // Selects the entry with exactly this text and raises the list's Click
-    // before returning, so the handler runs nested inside the caller.
+    // Selects the entry with exactly this text, raising nothing: the engine
+    // runs the list's Click itself, nested inside the caller, as a pick would.
     virtual void ListSelectByText(Widget list, const std::string& text) = 0;
 
     virtual void SetCaption(Widget label, const std::string& text) = 0;
     virtual void SetText(Widget textBox, const std::string& text) = 0;
 
     virtual Date Today() const = 0;
-
-    // Where a list's Click goes: a user pick and ListSelectByText alike.
-    void RouteClicksTo(ClickHandler handler) { onClick_ = std::move(handler); }
-
-protected:
-    void RaiseClick(Widget list) const
-    {
-        if (onClick_) onClick_(list);
-    }
-
-private:
-    ClickHandler onClick_;
 };

@@ -57,9 +57,9 @@ void ControlOperations::ListSelectByText(Widget list, const std::string& text)
     const LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(wanted.c_str()));
     if (index == CB_ERR) throw std::runtime_error("no list entry \"" + text + "\"");
+    // A selection made by message raises no CBN_SELCHANGE, so the engine's
+    // own Click is the only one.
     SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    // A selection made by message raises no CBN_SELCHANGE: raise Click here.
-    RaiseClick(list);
 }
 
 void ControlOperations::SetCaption(Widget label, const std::string& text)
@@ -80,9 +80,3 @@ Date ControlOperations::Today() const
     return {now.wYear, now.wMonth, now.wDay};
 }
 
-void ControlOperations::UserPicked(HWND list)
-{
-    if (list == controls_.combo1) RaiseClick(Widget::Combo1);
-    else if (list == controls_.combo2) RaiseClick(Widget::Combo2);
-    else if (list == controls_.combo3) RaiseClick(Widget::Combo3);
-}

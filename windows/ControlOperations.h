@@ -24,9 +24,6 @@ public:
     void SetText(Widget textBox, const std::string& text) override;
     Date Today() const override;
 
-    // A pick by the user (CBN_SELCHANGE) of the list with this handle.
-    void UserPicked(HWND list);
-
 private:
     HWND Handle(Widget widget) const;
 

@@ -109,7 +109,11 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_COMMAND: {
         const HWND from = reinterpret_cast<HWND>(lParam);
-        if (HIWORD(wParam) == CBN_SELCHANGE) ops_->UserPicked(from);
+        if (HIWORD(wParam) == CBN_SELCHANGE) {
+            if (from == Control(Combo1)) engine_->Click(Widget::Combo1);
+            else if (from == Control(Combo2)) engine_->Click(Widget::Combo2);
+            else if (from == Control(Combo3)) engine_->Click(Widget::Combo3);
+        }
         // A quick second click arrives as STN_DBLCLK; it is a click all the same.
         else if ((HIWORD(wParam) == STN_CLICKED || HIWORD(wParam) == STN_DBLCLK) &&
                  from == Control(Label4))

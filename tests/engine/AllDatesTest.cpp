@@ -34,16 +34,20 @@ TEST(AllDatesTest, EveryDateTheListsHoldShowsItsNumberAndReadings)
     FakeOperations ops;
     Engine engine{ops};
     engine.Form_Load();  // 15 March 2026: years 1876..2036
+    const auto Pick = [&](Widget list, const std::string& text) {
+        ops.ListSelectByText(list, text);
+        engine.Click(list);
+    };
 
     int checked = 0;
     for (int year = 1876; year <= 2036; ++year) {
-        ops.Pick(Widget::Combo1, std::to_string(year));
+        Pick(Widget::Combo1, std::to_string(year));
         for (int month = 1; month <= 12; ++month) {
-            ops.Pick(Widget::Combo2, std::to_string(month));
+            Pick(Widget::Combo2, std::to_string(month));
             ASSERT_EQ(ops.Entries(Widget::Combo3).size(), static_cast<std::size_t>(DaysIn(year, month)))
                 << year << "-" << month;
             for (int day = 1; day <= DaysIn(year, month); ++day) {
-                ops.Pick(Widget::Combo3, std::to_string(day));
+                Pick(Widget::Combo3, std::to_string(day));
                 const int n = ExpectedNumber(year, month, day);
                 ASSERT_EQ(ops.texts[Widget::Label4], std::to_string(n)) << year << "-" << month << "-" << day;
                 ASSERT_EQ(ops.texts[Widget::Text1], Module1::Readings[n]);

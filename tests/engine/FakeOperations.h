@@ -55,8 +55,6 @@ public:
             if (l.entries[i] == text) {
                 l.selected = static_cast<int>(i);
                 events.push_back("select " + Name(list) + " " + text);
-                RaiseClick(list);
-                events.push_back("end select " + Name(list));
                 return;
             }
         }
@@ -75,8 +73,6 @@ public:
 
     Date Today() const override { return clock(); }
 
-    // A pick by the user raises Click exactly like a selection from code.
-    void Pick(Widget list, const std::string& text) { ListSelectByText(list, text); }
 
     const std::vector<std::string>& Entries(Widget list) { return lists[list].entries; }
 
