@@ -17,14 +17,14 @@ int RunMessageLoop()
     while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
         // Tab and arrow keys move between controls as in any dialog.
         const HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-        if (root && Window::IsProgramWindow(root)) {
+        if (Window* window = root ? Window::FromHandle(root) : nullptr) {
             // Some drop-down lists swallow every Alt key but the arrows (Wine's
             // do), so Alt+F4 is turned into the close command here.
             if (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_F4) {
                 SendMessageW(root, WM_SYSCOMMAND, SC_CLOSE, 0);
                 continue;
             }
-            if (IsDialogMessageW(root, &msg)) continue;
+            if (window->PreTranslate(msg) || IsDialogMessageW(root, &msg)) continue;
         }
         TranslateMessage(&msg);
         DispatchMessageW(&msg);

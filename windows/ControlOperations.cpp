@@ -5,8 +5,8 @@
 
 #include <stdexcept>
 
-ControlOperations::ControlOperations(const Controls& controls, CaptionChanged captionChanged)
-    : controls_(controls), captionChanged_(std::move(captionChanged))
+ControlOperations::ControlOperations(const Controls& controls, Changed changed)
+    : controls_(controls), changed_(std::move(changed))
 {
 }
 
@@ -65,12 +65,13 @@ void ControlOperations::ListSelectByText(Widget list, const std::string& text)
 void ControlOperations::SetCaption(Widget label, const std::string& text)
 {
     Check(SetWindowTextW(Handle(label), Widen(text).c_str()) != 0, "SetWindowTextW");
-    if (captionChanged_) captionChanged_();
+    changed_(label);
 }
 
 void ControlOperations::SetText(Widget textBox, const std::string& text)
 {
     Check(SetWindowTextW(Handle(textBox), Widen(text).c_str()) != 0, "SetWindowTextW");
+    changed_(textBox);
 }
 
 Date ControlOperations::Today() const

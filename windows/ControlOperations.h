@@ -11,10 +11,11 @@ public:
     struct Controls {
         HWND combo1, combo2, combo3, label4, text1, text2;
     };
-    // Called after Label4's caption changed, so it can take its text's size.
-    using CaptionChanged = std::function<void()>;
+    // Called after a caption or text changed: Label4 takes its text's size,
+    // a reading box makes its text fit.
+    using Changed = std::function<void(Widget)>;
 
-    ControlOperations(const Controls& controls, CaptionChanged captionChanged);
+    ControlOperations(const Controls& controls, Changed changed);
 
     void ListAppend(Widget list, const std::string& text, int position) override;
     void ListClear(Widget list) override;
@@ -28,5 +29,5 @@ private:
     HWND Handle(Widget widget) const;
 
     Controls controls_;
-    CaptionChanged captionChanged_;
+    Changed changed_;
 };

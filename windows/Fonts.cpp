@@ -32,7 +32,7 @@ bool IsUsable(HFONT font, const wchar_t* face, int height)
     const int em = metrics.tmHeight - metrics.tmInternalLeading;
     if (lstrcmpiW(realised, face) != 0 || std::abs(em - std::abs(height)) > 1) return false;
 
-    const wchar_t czech[] = L"ěščřžýáíéůúňťďĚŠČŘŽŮ";
+    const wchar_t czech[] = L"ÁČĎÉĚÍŇÓŘŠŤÚŮÝŽáčďéěíňóřšťúůýž";
     WORD glyphs[sizeof czech / sizeof czech[0]] = {};
     const int count = static_cast<int>(sizeof czech / sizeof czech[0]) - 1;
     if (GetGlyphIndicesW(screen.Get(), czech, count, glyphs, GGI_MARK_NONEXISTING_GLYPHS) != static_cast<DWORD>(count))
@@ -43,8 +43,8 @@ bool IsUsable(HFONT font, const wchar_t* face, int height)
     return true;
 }
 
-// The first face that exists at this size; else the nearest sans serif the
-// mapper picks for the first.
+// The first face that exists at this size with every Czech letter; else the
+// nearest sans serif the mapper picks for the first.
 UniqueFont MakeFont(std::initializer_list<const wchar_t*> faces, int centiPoints, int weight, UINT dpi)
 {
     const int height = FontHeight(centiPoints, dpi);
@@ -55,16 +55,23 @@ UniqueFont MakeFont(std::initializer_list<const wchar_t*> faces, int centiPoints
     return CreateFace(*faces.begin(), height, weight);
 }
 
+// "MS Sans Serif" is a bitmap face with the sizes of 96 DPI screens only;
+// Windows has its TrueType twin, and Arial (Liberation Sans under Wine) has
+// every Czech letter at every size. Not Tahoma: Wine's copy claims all the
+// letters yet draws ě, ř and ů from another, bolder face.
+constexpr std::initializer_list<const wchar_t*> SansSerif = {
+    L"MS Sans Serif", L"Microsoft Sans Serif", L"Arial"};
+
 }  // namespace
 
-UniqueFont MakeDefaultFont(UINT dpi)
+UniqueFont MakeDefaultFont(UINT dpi, int centiPoints)
 {
-    return MakeFont({L"MS Sans Serif", L"Microsoft Sans Serif", L"Tahoma"}, 800, FW_NORMAL, dpi);
+    return MakeFont(SansSerif, centiPoints, FW_NORMAL, dpi);
 }
 
 UniqueFont MakeBoldFont(UINT dpi)
 {
-    return MakeFont({L"MS Sans Serif", L"Microsoft Sans Serif", L"Tahoma"}, 975, FW_BOLD, dpi);
+    return MakeFont(SansSerif, 975, FW_BOLD, dpi);
 }
 
 UniqueFont MakeNumberFont(UINT dpi) { return MakeFont({L"Arial"}, 3600, FW_BOLD, dpi); }

@@ -17,14 +17,25 @@ public:
 
     void Show(int showCommand);
 
+    bool PreTranslate(const MSG& msg) override;
+
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void OnCreate();
+    void OnCommand(WPARAM wParam, HWND from);
+    LRESULT OnCtlColorStatic(HDC dc, HWND label) const;
+    LRESULT OnCtlColorEdit(HDC dc) const;
+    bool OnSetCursor(HWND under);
+    void OnActivate(WPARAM wParam);
+    void OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
     void ApplyDpi(UINT dpi);
+    void OnWidgetChanged(Widget widget);
     void PlaceLabel4();
+    void FitReading(int box);
     void PaintLines();
+    bool IsReadingBox(HWND hwnd) const;
     void Label4_Click();
     void Form_Unload();
     HWND Control(int index) const { return controls_[static_cast<std::size_t>(index)]; }
@@ -33,6 +44,8 @@ private:
     std::vector<HWND> controls_;
     UniqueFont defaultFont_;
     UniqueFont numberFont_;
+    UniqueFont text1Font_;  // smaller than the default, while Text1 needs it
+    UniqueFont text2Font_;
     std::unique_ptr<ControlOperations> ops_;
     std::unique_ptr<Engine> engine_;
     HWND lastFocus_ = nullptr;

@@ -11,23 +11,28 @@ constexpr DWORD CentredLabel = SS_CENTER | SS_NOPREFIX;
 constexpr DWORD NumberLabel = SS_CENTER | SS_NOPREFIX | SS_NOTIFY;
 constexpr DWORD DropDownList = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
 // No scroll bars; ES_AUTOVSCROLL still lets the caret bring overflow into view.
+// Labels let the window's background show through: the number overlaps the
+// heading above it, and the parent paints beneath both.
+constexpr DWORD Transparent = WS_EX_TRANSPARENT;
 constexpr DWORD ReadingBox = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_TABSTOP;
 }  // namespace
 
+// Creation order is the tab order and the order screen readers use: a control
+// with no name of its own is named after the label created just before it.
 const std::array<ControlSpec, Count> Controls = {{
-    {IDC_F1_LABEL1, L"STATIC", L"Rok", CentredLabel, 240, 360, 780, 195, FontRole::Default, Fit::Fixed},
-    {IDC_F1_COMBO1, L"COMBOBOX", L"", DropDownList, 240, 600, 855, 315, FontRole::Default, Fit::Fixed},
-    {IDC_F1_LABEL2, L"STATIC", L"Měsíc", CentredLabel, 1200, 360, 555, 195, FontRole::Default, Fit::Fixed},
-    {IDC_F1_COMBO2, L"COMBOBOX", L"", DropDownList, 1200, 600, 615, 315, FontRole::Default, Fit::Fixed},
-    {IDC_F1_LABEL3, L"STATIC", L"Den", CentredLabel, 1920, 360, 540, 195, FontRole::Default, Fit::Fixed},
-    {IDC_F1_COMBO3, L"COMBOBOX", L"", DropDownList, 1920, 600, 615, 315, FontRole::Default, Fit::Fixed},
-    {IDC_F1_LABEL4, L"STATIC", L"", NumberLabel, 3960, 240, 210, 840, FontRole::Number, Fit::ToTextKeepCentre},
-    {IDC_F1_TEXT1, L"EDIT", L"", ReadingBox, 240, 1440, 2295, 1815, FontRole::Default, Fit::Fixed},
-    {IDC_F1_LABEL5, L"STATIC", L"Zde zadejte datum vašeho narození", LeftLabel, 120, 120, 2550, 195, FontRole::Default, Fit::ToText},
-    {IDC_F1_TEXT2, L"EDIT", L"", ReadingBox, 2760, 1440, 2655, 1815, FontRole::Default, Fit::Fixed},
-    {IDC_F1_LABEL6, L"STATIC", L"Kalvio je...", CentredLabel, 3600, 120, 1065, 195, FontRole::Default, Fit::ToText},
-    {IDC_F1_LABEL7, L"STATIC", L"Jaký(á) jste...", LeftLabel, 240, 1200, 930, 195, FontRole::Default, Fit::ToText},
-    {IDC_F1_LABEL8, L"STATIC", L"Jaký(á) jste...v partnerském vztahu", LeftLabel, 2800, 1200, 2460, 195, FontRole::Default, Fit::ToText},
+    {IDC_F1_LABEL1, L"STATIC", L"Rok", CentredLabel, Transparent, 240, 360, 780, 195, FontRole::Default, Fit::Fixed},
+    {IDC_F1_COMBO1, L"COMBOBOX", L"", DropDownList, 0, 240, 600, 855, 315, FontRole::Default, Fit::Fixed},
+    {IDC_F1_LABEL2, L"STATIC", L"Měsíc", CentredLabel, Transparent, 1200, 360, 555, 195, FontRole::Default, Fit::Fixed},
+    {IDC_F1_COMBO2, L"COMBOBOX", L"", DropDownList, 0, 1200, 600, 615, 315, FontRole::Default, Fit::Fixed},
+    {IDC_F1_LABEL3, L"STATIC", L"Den", CentredLabel, Transparent, 1920, 360, 540, 195, FontRole::Default, Fit::Fixed},
+    {IDC_F1_COMBO3, L"COMBOBOX", L"", DropDownList, 0, 1920, 600, 615, 315, FontRole::Default, Fit::Fixed},
+    {IDC_F1_LABEL7, L"STATIC", L"Jaký(á) jste...", LeftLabel, Transparent, 240, 1200, 930, 195, FontRole::Default, Fit::ToText},
+    {IDC_F1_TEXT1, L"EDIT", L"", ReadingBox, 0, 240, 1440, 2295, 1815, FontRole::Default, Fit::Fixed},
+    {IDC_F1_LABEL8, L"STATIC", L"Jaký(á) jste...v partnerském vztahu", LeftLabel, Transparent, 2800, 1200, 2460, 195, FontRole::Default, Fit::ToText},
+    {IDC_F1_TEXT2, L"EDIT", L"", ReadingBox, 0, 2760, 1440, 2655, 1815, FontRole::Default, Fit::Fixed},
+    {IDC_F1_LABEL4, L"STATIC", L"", NumberLabel, Transparent, 3960, 240, 210, 840, FontRole::Number, Fit::ToTextKeepCentre},
+    {IDC_F1_LABEL5, L"STATIC", L"Zde zadejte datum vašeho narození", LeftLabel, Transparent, 120, 120, 2550, 195, FontRole::Default, Fit::ToText},
+    {IDC_F1_LABEL6, L"STATIC", L"Kalvio je...", CentredLabel, Transparent, 3600, 120, 1065, 195, FontRole::Default, Fit::ToText},
 }};
 
 // The frame around Text1 and the two crosses on Text2's corners.

@@ -11,8 +11,8 @@ constexpr int ClientHeight = 3495;
 
 // Index of each control in Controls (creation and tab order).
 enum Index {
-    Label1, Combo1, Label2, Combo2, Label3, Combo3, Label4,
-    Text1, Label5, Text2, Label6, Label7, Label8, Count
+    Label1, Combo1, Label2, Combo2, Label3, Combo3, Label7,
+    Text1, Label8, Text2, Label4, Label5, Label6, Count
 };
 
 extern const std::array<ControlSpec, Count> Controls;

@@ -194,6 +194,11 @@ void Form2::AboutWindow::DrawImage2(const DRAWITEMSTRUCT& item) const
 
 void Form2::AboutWindow::OnCommand(WPARAM wParam)
 {
+    // The dialog keys turn Escape into IDCANCEL: it closes the window.
+    if (LOWORD(wParam) == IDCANCEL) {
+        PostMessageW(Handle(), WM_CLOSE, 0, 0);
+        return;
+    }
     // A quick second click arrives as STN_DBLCLK; it is a click all the same.
     const WORD code = HIWORD(wParam);
     if (code != STN_CLICKED && code != STN_DBLCLK) return;

@@ -34,13 +34,13 @@ static_assert(SpacesAfter(VersionLine, 5) == 62, "Label6 needs exactly 62 spaces
 }  // namespace
 
 const std::array<ControlSpec, Count> Controls = {{
-    {IDC_F2_LABEL1, L"STATIC", L"Kalvio! v2.0.", LineLabel, 720, 120, 1710, 240, FontRole::Bold, Fit::ToText},
-    {IDC_F2_LABEL2, L"STATIC", L"Copyright © 2026 Kalvio Soft", LineLabel, 720, 480, 2340, 195, FontRole::Default, Fit::ToText},
-    {IDC_F2_LABEL3, L"STATIC", L"Autor: Ondřej Hálek, ondra@kalvio.example", LineLabel, 720, 720, 3300, 195, FontRole::Default, Fit::ToText},
-    {IDC_F2_LABEL4, L"STATIC", WebLinks::MakerHost, LinkLabel, 720, 1080, 1800, 240, FontRole::Bold, Fit::ToText},
-    {IDC_F2_LABEL5, L"STATIC", L"Navštivte naše stránky a stáhněte si další programy a hry pro váš počítač :)", WrappingLabel, 120, 1800, 3855, 495, FontRole::Default, Fit::Fixed},
-    {IDC_F2_LABEL6, L"STATIC", VersionLine, LineLabel, 120, 2280, 3870, 195, FontRole::Default, Fit::ToText},
-    {IDC_F2_IMAGE2, L"STATIC", L"", Picture, 120, 120, IconTwips, IconTwips, FontRole::Default, Fit::Fixed},
+    {IDC_F2_LABEL1, L"STATIC", L"Kalvio! v2.0.", LineLabel, 0, 720, 120, 1710, 240, FontRole::Bold, Fit::ToText},
+    {IDC_F2_LABEL2, L"STATIC", L"Copyright © 2026 Kalvio Soft", LineLabel, 0, 720, 480, 2340, 195, FontRole::Default, Fit::ToText},
+    {IDC_F2_LABEL3, L"STATIC", L"Autor: Ondřej Hálek, ondra@kalvio.example", LineLabel, 0, 720, 720, 3300, 195, FontRole::Default, Fit::ToText},
+    {IDC_F2_LABEL4, L"STATIC", WebLinks::MakerHost, LinkLabel, 0, 720, 1080, 1800, 240, FontRole::Bold, Fit::ToText},
+    {IDC_F2_LABEL5, L"STATIC", L"Navštivte naše stránky a stáhněte si další programy a hry pro váš počítač :)", WrappingLabel, 0, 120, 1800, 3855, 495, FontRole::Default, Fit::Fixed},
+    {IDC_F2_LABEL6, L"STATIC", VersionLine, LineLabel, 0, 120, 2280, 3870, 195, FontRole::Default, Fit::ToText},
+    {IDC_F2_IMAGE2, L"STATIC", L"", Picture, 0, 120, 120, IconTwips, IconTwips, FontRole::Default, Fit::Fixed},
 }};
 
 const wchar_t Label4Tip[] = L"Více informací";

@@ -82,7 +82,7 @@ std::vector<HWND> CreateControls(HWND parent, const ControlSpec* designs, std::s
         const ControlSpec& s = designs[i];
         const RECT r = DesignedRect(s, dpi);
         const HWND control = CreateWindowExW(
-            0, s.className, s.text, s.style | WS_CHILD | WS_VISIBLE, r.left, r.top,
+            s.exStyle, s.className, s.text, s.style | WS_CHILD | WS_VISIBLE, r.left, r.top,
             r.right - r.left, r.bottom - r.top, parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(s.id)), GetModuleHandleW(nullptr), nullptr);
         Check(control != nullptr, "CreateWindowExW (control)");

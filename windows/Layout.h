@@ -18,6 +18,7 @@ struct ControlSpec {
     const wchar_t* className;
     const wchar_t* text;
     DWORD style;
+    DWORD exStyle;
     int left, top, width, height;  // twips
     FontRole font;
     Fit fit;

@@ -25,6 +25,12 @@ bool Window::IsProgramWindow(HWND hwnd)
     return std::wstring(name).rfind(ClassPrefix, 0) == 0;
 }
 
+Window* Window::FromHandle(HWND hwnd)
+{
+    return IsProgramWindow(hwnd) ? reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA))
+                                 : nullptr;
+}
+
 void Window::RegisterClassOnce(const wchar_t* className, HICON icon, HBRUSH background)
 {
     WNDCLASSEXW wc{};

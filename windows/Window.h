@@ -17,6 +17,12 @@ public:
 
     // Our top-level windows, whose keyboard messages go through IsDialogMessage.
     static bool IsProgramWindow(HWND hwnd);
+    // The object behind one of our windows, or null.
+    static Window* FromHandle(HWND hwnd);
+
+    // A keyboard message for this window or one of its controls, before the
+    // dialog keys see it; true when it was handled and must go no further.
+    virtual bool PreTranslate(const MSG&) { return false; }
 
 protected:
     // Registers the class once per process; all our classes share the prefix.
