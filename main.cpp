@@ -1,6 +1,6 @@
 // Kalvio: the program's entry. Opens the main window and runs the message loop.
 #include "Dpi.h"
-#include "Fatal.h"
+#include "Check.h"
 #include "Form1.h"
 
 #include <windows.h>

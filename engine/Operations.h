@@ -1,10 +1,12 @@
 #pragma once
 // The verbs the engine uses to reach the main window's widgets and the clock.
 // The Win32 front end implements them on real controls; the tests in memory.
+#include <cstddef>
 #include <string>
 
 // The main window's widgets that the engine touches.
 enum class Widget { Combo1, Combo2, Combo3, Label4, Text1, Text2 };
+constexpr std::size_t WidgetCount = 6;
 
 struct Date {
     int year;   // four digits

@@ -1,6 +1,6 @@
 #include "ControlOperations.h"
 
-#include "Fatal.h"
+#include "Check.h"
 #include "Text.h"
 
 #include <stdexcept>
@@ -8,19 +8,6 @@
 ControlOperations::ControlOperations(const Controls& controls, Changed changed)
     : controls_(controls), changed_(std::move(changed))
 {
-}
-
-HWND ControlOperations::Handle(Widget widget) const
-{
-    switch (widget) {
-    case Widget::Combo1: return controls_.combo1;
-    case Widget::Combo2: return controls_.combo2;
-    case Widget::Combo3: return controls_.combo3;
-    case Widget::Label4: return controls_.label4;
-    case Widget::Text1: return controls_.text1;
-    case Widget::Text2: return controls_.text2;
-    }
-    throw std::logic_error("unknown widget");
 }
 
 void ControlOperations::ListAppend(Widget list, const std::string& text, int position)

@@ -4,13 +4,13 @@
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
 
 class ControlOperations : public Operations {
 public:
-    struct Controls {
-        HWND combo1, combo2, combo3, label4, text1, text2;
-    };
+    // The controls, indexed by Widget.
+    using Controls = std::array<HWND, WidgetCount>;
     // Called after a caption or text changed: Label4 takes its text's size,
     // a reading box makes its text fit.
     using Changed = std::function<void(Widget)>;
@@ -26,7 +26,7 @@ public:
     Date Today() const override;
 
 private:
-    HWND Handle(Widget widget) const;
+    HWND Handle(Widget widget) const { return controls_[static_cast<std::size_t>(widget)]; }
 
     Controls controls_;
     Changed changed_;

@@ -1,8 +1,8 @@
-#include "Fatal.h"
-
+// The program's report of a failure it cannot go on after.
+#include "Check.h"
 #include "Text.h"
 
-#include <stdexcept>
+#include <windows.h>
 
 namespace {
 constexpr UINT FatalExitCode = 3;
@@ -18,12 +18,4 @@ void ReportFatal(const std::string& what)
     }
     MessageBoxW(nullptr, message.c_str(), L"Kalvio!", MB_OK | MB_ICONERROR | MB_TASKMODAL);
     ExitProcess(FatalExitCode);
-}
-
-void Check(bool ok, const char* call)
-{
-    if (!ok) {
-        throw std::runtime_error(std::string(call) + " failed (error " +
-                                 std::to_string(GetLastError()) + ")");
-    }
 }

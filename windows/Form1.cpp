@@ -1,22 +1,22 @@
 #include "Form1.h"
 
 #include "Dpi.h"
-#include "Fatal.h"
 #include "Fonts.h"
 #include "Form1Layout.h"
 #include "Tooltip.h"
 #include "resource.h"
 
-#include <string>
-
 using namespace Form1Layout;
 
 namespace {
 
-constexpr wchar_t ClassName[] = L"Kalvio.Form1";
-// Fixed single border with caption and system menu; no sizing, no min/max box.
-constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD ExStyle = 0;
+LaidOutWindow::Frame MainFrame()
+{
+    // Fixed single border with caption and system menu; no sizing, no min/max box.
+    return {L"Kalvio.Form1", L"Kalvio!", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0,
+            ClientWidth, ClientHeight, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KALVIO)),
+            GetSysColorBrush(COLOR_BTNFACE)};
+}
 // A reading never shrinks below this to fit its box.
 constexpr int SmallestReadingCentiPoints = 500;
 
@@ -47,17 +47,16 @@ bool ShowsWholeText(HWND edit)
 
 }  // namespace
 
-Form1::Form1()
+Form1::Form1() : LaidOutWindow(MainFrame(), Controls)
 {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterClassOnce(ClassName, LoadIconW(instance, MAKEINTRESOURCEW(IDI_KALVIO)),
-                      GetSysColorBrush(COLOR_BTNFACE));
-    const SIZE outer = OuterSizeForClient(ClientWidth, ClientHeight, Style, ExStyle, SystemDpi());
-    Create(ClassName, L"Kalvio!", Style, ExStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy,
-           nullptr);
+    Create(nullptr);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // Gone before the reading fonts it draws with.
+    Destroy();
+}
 
 void Form1::Show(int showCommand)
 {
@@ -65,73 +64,69 @@ void Form1::Show(int showCommand)
     UpdateWindow(Handle());
 }
 
-void Form1::OnCreate()
+HWND Form1::Control(Widget widget) const
 {
-    const UINT dpi = DpiOfWindow(Handle());
-    controls_ = CreateControls(Handle(), Controls.data(), Controls.size(), dpi);
-    ops_ = std::make_unique<ControlOperations>(
-        ControlOperations::Controls{Control(Combo1), Control(Combo2), Control(Combo3),
-                                    Control(Label4), Control(Text1), Control(Text2)},
-        [this](Widget widget) { OnWidgetChanged(widget); });
+    return LaidOutWindow::Control(Row(WidgetIds[static_cast<std::size_t>(widget)]));
+}
+
+LaidOutWindow::Fonts Form1::MakeFonts(UINT dpi)
+{
+    return {MakeDefaultFont(dpi), UniqueFont(), MakeNumberFont(dpi)};
+}
+
+void Form1::OnCreated()
+{
+    ControlOperations::Controls controls{};
+    for (std::size_t w = 0; w < WidgetCount; ++w) controls[w] = Control(static_cast<Widget>(w));
+    ops_ = std::make_unique<ControlOperations>(controls, [this](Widget widget) { OnWidgetChanged(widget); });
     engine_ = std::make_unique<Engine>(*ops_);
-    AddTooltip(Handle(), Control(Label4), L"Kalvio!");
-    ApplyDpi(dpi);
+    AddTooltip(Handle(), Control(Widget::Label4), L"Kalvio!");
     engine_->Form_Load();
 }
 
-void Form1::ApplyDpi(UINT dpi)
+void Form1::OnDpiApplied()
 {
-    dpi_ = dpi;
-    // Hand the controls their new fonts before the old ones are deleted.
-    UniqueFont defaultFont = MakeDefaultFont(dpi);
-    UniqueFont numberFont = MakeNumberFont(dpi);
-    ApplyLayout(controls_, Controls.data(), {defaultFont.Get(), defaultFont.Get(), numberFont.Get()}, dpi);
-    defaultFont_ = std::move(defaultFont);
-    numberFont_ = std::move(numberFont);
-    FitReading(Text1);
-    FitReading(Text2);
-    const SIZE outer = OuterSizeForClient(ClientWidth, ClientHeight, Style, ExStyle, dpi);
-    SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(Handle(), nullptr, TRUE);
+    FitReading(Widget::Text1);
+    FitReading(Widget::Text2);
 }
 
 void Form1::OnWidgetChanged(Widget widget)
 {
     if (widget == Widget::Label4) PlaceLabel4();
-    if (widget == Widget::Text1) FitReading(Text1);
-    if (widget == Widget::Text2) FitReading(Text2);
+    if (widget == Widget::Text1 || widget == Widget::Text2) FitReading(widget);
 }
 
 void Form1::PlaceLabel4()
 {
     // The label is transparent: the window repaints what lay under the old
     // caption and lies under the new one (the heading overlaps it).
-    RECT area = RectInParent(Control(Label4));
-    PlaceControl(Control(Label4), Controls[Label4], dpi_);
-    const RECT now = RectInParent(Control(Label4));
+    const HWND label = Control(Widget::Label4);
+    RECT area = RectInParent(label);
+    PlaceControl(label, Controls[Row(IDC_F1_LABEL4)], Dpi());
+    const RECT now = RectInParent(label);
     UnionRect(&area, &area, &now);
     RedrawWindow(Handle(), &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void Form1::FitReading(int box)
+void Form1::FitReading(Widget box)
 {
     // The boxes have no scroll bars: a reading that needs more lines than its
     // box shows gets a smaller font, a point at a time, until it fits.
     const HWND edit = Control(box);
-    UniqueFont& own = box == Text1 ? text1Font_ : text2Font_;
+    UniqueFont& own = box == Widget::Text1 ? text1Font_ : text2Font_;
     if (own) {
-        SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont_.Get()), TRUE);
+        SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(FontRole::Default)), TRUE);
         own.Reset();
     }
     for (int size = DefaultCentiPoints - 100; !ShowsWholeText(edit) && size >= SmallestReadingCentiPoints;
          size -= 100) {
-        UniqueFont smaller = MakeDefaultFont(dpi_, size);
+        UniqueFont smaller = MakeDefaultFont(Dpi(), size);
         SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(smaller.Get()), TRUE);
         own = std::move(smaller);
     }
 }
 
-void Form1::PaintLines()
+void Form1::OnPaint() const
 {
     PaintScope paint(Handle());
     const HDC dc = paint.Get();
@@ -139,8 +134,8 @@ void Form1::PaintLines()
     const COLORREF colour = GetSysColor(COLOR_WINDOWTEXT);
     SetDCPenColor(dc, colour);
     for (const LineSpec& line : Lines) {
-        const POINT to{TwipsToPixels(line.x2, dpi_), TwipsToPixels(line.y2, dpi_)};
-        MoveToEx(dc, TwipsToPixels(line.x1, dpi_), TwipsToPixels(line.y1, dpi_), nullptr);
+        const POINT to{TwipsToPixels(line.x2, Dpi()), TwipsToPixels(line.y2, Dpi())};
+        MoveToEx(dc, TwipsToPixels(line.x1, Dpi()), TwipsToPixels(line.y1, Dpi()), nullptr);
         LineTo(dc, to.x, to.y);
         SetPixelV(dc, to.x, to.y, colour);  // LineTo stops short of the end point
     }
@@ -148,7 +143,7 @@ void Form1::PaintLines()
 
 bool Form1::IsReadingBox(HWND hwnd) const
 {
-    return hwnd == Control(Text1) || hwnd == Control(Text2);
+    return hwnd == Control(Widget::Text1) || hwnd == Control(Widget::Text2);
 }
 
 bool Form1::PreTranslate(const MSG& msg)
@@ -164,16 +159,14 @@ bool Form1::PreTranslate(const MSG& msg)
     return false;
 }
 
-void Form1::OnCommand(WPARAM wParam, HWND from)
+void Form1::OnControl(std::size_t row, WORD code)
 {
-    const WORD code = HIWORD(wParam);
+    const int id = Controls[row].id;
     if (code == CBN_SELCHANGE) {
-        if (from == Control(Combo1)) engine_->Click(Widget::Combo1);
-        else if (from == Control(Combo2)) engine_->Click(Widget::Combo2);
-        else if (from == Control(Combo3)) engine_->Click(Widget::Combo3);
-    }
-    // A quick second click arrives as STN_DBLCLK; it is a click all the same.
-    else if ((code == STN_CLICKED || code == STN_DBLCLK) && from == Control(Label4)) {
+        for (std::size_t w = 0; w < WidgetCount; ++w) {
+            if (WidgetIds[w] == id) engine_->Click(static_cast<Widget>(w));
+        }
+    } else if (IsClick(code) && id == IDC_F1_LABEL4) {
         Label4_Click();
     }
 }
@@ -194,9 +187,9 @@ LRESULT Form1::OnCtlColorEdit(HDC dc) const
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
-bool Form1::OnSetCursor(HWND under)
+bool Form1::OnSetCursor(HWND under) const
 {
-    if (under != Control(Label4)) return false;
+    if (under != Control(Widget::Label4)) return false;
     SetCursor(LoadCursorW(nullptr, IDC_HELP));
     return true;
 }
@@ -208,7 +201,7 @@ void Form1::OnActivate(WPARAM wParam)
         const HWND focus = GetFocus();
         if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
     } else {
-        SetFocus(lastFocus_ ? lastFocus_ : Control(Combo1));
+        SetFocus(lastFocus_ ? lastFocus_ : Control(Widget::Combo1));
     }
 }
 
@@ -239,8 +232,6 @@ void Form1::Form_Unload()
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE: OnCreate(); return 0;
-    case WM_COMMAND: OnCommand(wParam, reinterpret_cast<HWND>(lParam)); return 0;
     case WM_CTLCOLORSTATIC: return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_CTLCOLOREDIT: return OnCtlColorEdit(reinterpret_cast<HDC>(wParam));
     case WM_SETCURSOR:
@@ -249,14 +240,10 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE: OnActivate(wParam); return 0;
     case WM_NEXTDLGCTL: OnNextDlgCtl(wParam, lParam); return 0;
     case WM_HELP: Label4_Click(); return TRUE;  // F1 opens the about window
-    case WM_PAINT: PaintLines(); return 0;
-    case WM_DPICHANGED:
-        ApplyDpi(HIWORD(wParam));
-        MoveToSuggestedCorner(Handle(), lParam);
-        return 0;
+    case WM_PAINT: OnPaint(); return 0;
     case WM_CLOSE: Form_Unload(); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     default: break;
     }
-    return Window::HandleMessage(message, wParam, lParam);
+    return LaidOutWindow::HandleMessage(message, wParam, lParam);
 }

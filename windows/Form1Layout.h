@@ -1,21 +1,64 @@
 #pragma once
-// The main window's layout, in twips.
+// The main window's layout, in twips: the one list of its controls.
 #include "Layout.h"
+#include "Operations.h"
+#include "resource.h"
 
 #include <array>
+#include <cstddef>
 
 namespace Form1Layout {
 
 constexpr int ClientWidth = 5640;
 constexpr int ClientHeight = 3495;
 
-// Index of each control in Controls (creation and tab order).
-enum Index {
-    Label1, Combo1, Label2, Combo2, Label3, Combo3, Label7,
-    Text1, Label8, Text2, Label4, Label5, Label6, Count
-};
+constexpr DWORD LeftLabel = SS_LEFT | SS_NOPREFIX;
+constexpr DWORD CentredLabel = SS_CENTER | SS_NOPREFIX;
+// A STATIC reports clicks only with SS_NOTIFY.
+constexpr DWORD NumberLabel = SS_CENTER | SS_NOPREFIX | SS_NOTIFY;
+// Labels let the window's background show through: the number overlaps the
+// heading above it, and the window paints beneath both.
+constexpr DWORD Transparent = WS_EX_TRANSPARENT;
+constexpr DWORD DropDownList = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+// No scroll bars; ES_AUTOVSCROLL still lets the caret bring overflow into view.
+constexpr DWORD ReadingBox = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_TABSTOP;
 
-extern const std::array<ControlSpec, Count> Controls;
-extern const std::array<LineSpec, 8> Lines;
+// Creation order is the tab order and the order screen readers use: a control
+// with no name of its own is named after the label created just before it.
+inline constexpr std::array<ControlSpec, 13> Controls = {{
+    {IDC_F1_LABEL1, L"STATIC", L"Rok", CentredLabel, Transparent, 240, 360, 780, 195, FontRole::Default, Fit::Fixed},
+    {IDC_F1_COMBO1, L"COMBOBOX", L"", DropDownList, 0, 240, 600, 855, 315, FontRole::Default, Fit::Fixed},
+    {IDC_F1_LABEL2, L"STATIC", L"Měsíc", CentredLabel, Transparent, 1200, 360, 555, 195, FontRole::Default, Fit::Fixed},
+    {IDC_F1_COMBO2, L"COMBOBOX", L"", DropDownList, 0, 1200, 600, 615, 315, FontRole::Default, Fit::Fixed},
+    {IDC_F1_LABEL3, L"STATIC", L"Den", CentredLabel, Transparent, 1920, 360, 540, 195, FontRole::Default, Fit::Fixed},
+    {IDC_F1_COMBO3, L"COMBOBOX", L"", DropDownList, 0, 1920, 600, 615, 315, FontRole::Default, Fit::Fixed},
+    {IDC_F1_LABEL7, L"STATIC", L"Jaký(á) jste...", LeftLabel, Transparent, 240, 1200, 930, 195, FontRole::Default, Fit::ToText},
+    {IDC_F1_TEXT1, L"EDIT", L"", ReadingBox, 0, 240, 1440, 2295, 1815, FontRole::Default, Fit::Fixed},
+    {IDC_F1_LABEL8, L"STATIC", L"Jaký(á) jste...v partnerském vztahu", LeftLabel, Transparent, 2800, 1200, 2460, 195, FontRole::Default, Fit::ToText},
+    {IDC_F1_TEXT2, L"EDIT", L"", ReadingBox, 0, 2760, 1440, 2655, 1815, FontRole::Default, Fit::Fixed},
+    {IDC_F1_LABEL4, L"STATIC", L"", NumberLabel, Transparent, 3960, 240, 210, 840, FontRole::Number, Fit::ToTextKeepCentre},
+    {IDC_F1_LABEL5, L"STATIC", L"Zde zadejte datum vašeho narození", LeftLabel, Transparent, 120, 120, 2550, 195, FontRole::Default, Fit::ToText},
+    {IDC_F1_LABEL6, L"STATIC", L"Kalvio je...", CentredLabel, Transparent, 3600, 120, 1065, 195, FontRole::Default, Fit::ToText},
+}};
+static_assert(IdsNumberRows(Controls, IDC_F1_FIRST), "each row's id is its place in resource.h");
+
+constexpr std::size_t Row(int id) { return static_cast<std::size_t>(id - IDC_F1_FIRST); }
+
+// The controls the engine knows, indexed by its Widget values.
+inline constexpr std::array<int, WidgetCount> WidgetIds = {
+    IDC_F1_COMBO1, IDC_F1_COMBO2, IDC_F1_COMBO3, IDC_F1_LABEL4, IDC_F1_TEXT1, IDC_F1_TEXT2};
+static_assert(WidgetIds[static_cast<std::size_t>(Widget::Text2)] == IDC_F1_TEXT2, "in Widget order");
+
+// The frame around Text1 and the two crosses on Text2's corners.
+inline constexpr std::array<LineSpec, 8> Lines = {{
+    {2560, 1425, 120, 1425},
+    {2640, 3255, 180, 3255},
+    {195, 1320, 195, 3250},
+    {2565, 1440, 2565, 3360},
+    {2640, 1440, 3000, 1440},
+    {2760, 1680, 2760, 1320},
+    {5280, 3240, 5520, 3240},
+    {5400, 3360, 5400, 3120},
+}};
 
 }  // namespace Form1Layout

@@ -1,31 +1,34 @@
 #include "Form2.h"
 
 #include "Dpi.h"
-#include "Fatal.h"
+#include "Check.h"
 #include "Fonts.h"
 #include "Form2Layout.h"
 #include "Handles.h"
 #include "Picture.h"
 #include "Tooltip.h"
 #include "WebLinks.h"
-#include "Window.h"
+#include "LaidOutWindow.h"
 #include "resource.h"
 
 #include <memory>
 #include <utility>
-#include <vector>
 
 using namespace Form2Layout;
 
 namespace {
 
-constexpr wchar_t ClassName[] = L"Kalvio.Form2";
 constexpr wchar_t OwnerClassName[] = L"Kalvio.Owner";
-// Fixed dialog frame with only the close button. WS_CLIPCHILDREN keeps the
-// background fill off the labels, which paint their own slice of it.
-constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD ExStyle = WS_EX_DLGMODALFRAME;
 constexpr COLORREF LabelTextColour = RGB(255, 255, 255);
+
+LaidOutWindow::Frame AboutFrame()
+{
+    // Fixed dialog frame with only the close button. WS_CLIPCHILDREN keeps the
+    // background fill off the labels, which paint their own slice of it.
+    return {L"Kalvio.Form2", L"O programu", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+            WS_EX_DLGMODALFRAME, ClientWidth, ClientHeight,
+            LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KALVIO)), nullptr};
+}
 
 UniqueIcon LoadProgramIcon(int size)
 {
@@ -57,81 +60,69 @@ public:
     }
 };
 
-class Form2::AboutWindow : public ::Window {
+class Form2::AboutWindow : public LaidOutWindow {
 public:
     AboutWindow(HWND owner, const LateBoundApis& apis);
     ~AboutWindow() override;
 
 protected:
+    Fonts MakeFonts(UINT dpi) override;
+    void OnCreated() override;
+    void OnDpiApplied() override;
+    void OnControl(std::size_t row, WORD code) override;
+    void OnCancel() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void OnCreate();
-    void ApplyDpi(UINT dpi);
     void MakeBackground();
-    void SetFonts();  // and places the controls, which size to their text
     void SetIcons();
-    void Paint();
-    LRESULT ColourLabel(HDC dc, HWND label) const;
-    void DrawImage2(const DRAWITEMSTRUCT& item) const;
-    void OnCommand(WPARAM wParam);
+    void OnPaint() const;
+    LRESULT OnCtlColorStatic(HDC dc, HWND label) const;
+    void OnDrawItem(const DRAWITEMSTRUCT& item) const;
+    void OnNcDestroy();
     void Label4_Click();
     void Image2_Click();
-    void ReleaseResources();
-    HWND Control(Index index) const { return controls_[static_cast<std::size_t>(index)]; }
 
     const LateBoundApis& apis_;
-    UINT dpi_ = 96;
-    std::vector<HWND> controls_;
-    UniqueBitmap background_;     // Image1, at the client size for dpi_
+    UniqueBitmap background_;     // Image1, at the client size for the DPI
     UniqueBrush backgroundBrush_;  // the same picture, for filling label boxes
-    UniqueFont defaultFont_;
-    UniqueFont boldFont_;
     UniqueIcon icon_;  // caption, Alt+Tab and Image2
     UniqueIcon smallIcon_;
 };
 
-Form2::AboutWindow::AboutWindow(HWND owner, const LateBoundApis& apis) : apis_(apis)
+Form2::AboutWindow::AboutWindow(HWND owner, const LateBoundApis& apis)
+    : LaidOutWindow(AboutFrame(), Controls), apis_(apis)
 {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterClassOnce(ClassName, LoadIconW(instance, MAKEINTRESOURCEW(IDI_KALVIO)), nullptr);
-    const SIZE outer = OuterSizeForClient(ClientWidth, ClientHeight, Style, ExStyle, SystemDpi());
-    Create(ClassName, L"O programu", Style, ExStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.cx,
-           outer.cy, owner);
+    Create(owner);
 }
 
 Form2::AboutWindow::~AboutWindow()
 {
-    // Destroy the window while the fonts, icons and picture it uses still
-    // exist; the base destructor would only get to it after they are gone.
-    if (Handle()) DestroyWindow(Handle());
+    // Gone before the picture and icons it draws with.
+    Destroy();
 }
 
-void Form2::AboutWindow::OnCreate()
+LaidOutWindow::Fonts Form2::AboutWindow::MakeFonts(UINT dpi)
 {
-    const UINT dpi = DpiOfWindow(Handle());
-    controls_ = CreateControls(Handle(), Controls.data(), Controls.size(), dpi);
-    AddTooltip(Handle(), Control(Label4), Label4Tip);
-    AddTooltip(Handle(), Control(Image2), Image2Tip);
-    ApplyDpi(dpi);
+    return {MakeDefaultFont(dpi), MakeBoldFont(dpi), UniqueFont()};
 }
 
-void Form2::AboutWindow::ApplyDpi(UINT dpi)
+void Form2::AboutWindow::OnCreated()
 {
-    dpi_ = dpi;
+    AddTooltip(Handle(), Control(Row(IDC_F2_LABEL4)), Label4Tip);
+    AddTooltip(Handle(), Control(Row(IDC_F2_IMAGE2)), Image2Tip);
+}
+
+void Form2::AboutWindow::OnDpiApplied()
+{
     MakeBackground();
-    SetFonts();
     SetIcons();
-    const SIZE outer = OuterSizeForClient(ClientWidth, ClientHeight, Style, ExStyle, dpi);
-    SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Form2::AboutWindow::MakeBackground()
 {
-    UniqueBitmap picture = LoadPictureResource(apis_, IDR_NIGHT_JPEG, TwipsToPixels(ClientWidth, dpi_),
-                                               TwipsToPixels(ClientHeight, dpi_));
+    UniqueBitmap picture = LoadPictureResource(apis_, IDR_NIGHT_JPEG, TwipsToPixels(ClientWidth, Dpi()),
+                                               TwipsToPixels(ClientHeight, Dpi()));
     // The brush keeps its own copy of the bitmap.
     UniqueBrush brush(CreatePatternBrush(picture.Get()));
     Check(static_cast<bool>(brush), "CreatePatternBrush");
@@ -139,30 +130,19 @@ void Form2::AboutWindow::MakeBackground()
     backgroundBrush_ = std::move(brush);
 }
 
-void Form2::AboutWindow::SetFonts()
-{
-    // Hand the labels their new fonts before the old ones are deleted; the
-    // labels sized to their text are measured in them.
-    UniqueFont defaultFont = MakeDefaultFont(dpi_);
-    UniqueFont boldFont = MakeBoldFont(dpi_);
-    ApplyLayout(controls_, Controls.data(), {defaultFont.Get(), boldFont.Get(), defaultFont.Get()}, dpi_);
-    defaultFont_ = std::move(defaultFont);
-    boldFont_ = std::move(boldFont);
-}
-
 void Form2::AboutWindow::SetIcons()
 {
     // A WS_EX_DLGMODALFRAME window shows a caption icon only when given one
     // with WM_SETICON; the class icon is not enough.
-    UniqueIcon icon = LoadProgramIcon(TwipsToPixels(IconTwips, dpi_));
-    UniqueIcon smallIcon = LoadProgramIcon(TwipsToPixels(SmallIconTwips, dpi_));
+    UniqueIcon icon = LoadProgramIcon(TwipsToPixels(IconTwips, Dpi()));
+    UniqueIcon smallIcon = LoadProgramIcon(TwipsToPixels(SmallIconTwips, Dpi()));
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.Get()));
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.Get()));
     icon_ = std::move(icon);
     smallIcon_ = std::move(smallIcon);
 }
 
-void Form2::AboutWindow::Paint()
+void Form2::AboutWindow::OnPaint() const
 {
     PaintScope paint(Handle());
     RECT client{};
@@ -170,7 +150,7 @@ void Form2::AboutWindow::Paint()
     FillRect(paint.Get(), &client, backgroundBrush_.Get());
 }
 
-LRESULT Form2::AboutWindow::ColourLabel(HDC dc, HWND label) const
+LRESULT Form2::AboutWindow::OnCtlColorStatic(HDC dc, HWND label) const
 {
     // The label fills its box with this brush; shifting the brush origin by
     // the label's position lines its slice of the picture up with the rest.
@@ -181,42 +161,40 @@ LRESULT Form2::AboutWindow::ColourLabel(HDC dc, HWND label) const
     return reinterpret_cast<LRESULT>(backgroundBrush_.Get());
 }
 
-void Form2::AboutWindow::DrawImage2(const DRAWITEMSTRUCT& item) const
+void Form2::AboutWindow::OnDrawItem(const DRAWITEMSTRUCT& item) const
 {
     const POINT offset = OffsetInParent(item.hwndItem);
     SetBrushOrgEx(item.hDC, -offset.x, -offset.y, nullptr);
     FillRect(item.hDC, &item.rcItem, backgroundBrush_.Get());
-    const int size = TwipsToPixels(IconTwips, dpi_);
+    const int size = TwipsToPixels(IconTwips, Dpi());
     Check(DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, icon_.Get(), size, size, 0,
                      nullptr, DI_NORMAL) != FALSE,
           "DrawIconEx");
 }
 
-void Form2::AboutWindow::OnCommand(WPARAM wParam)
+void Form2::AboutWindow::OnControl(std::size_t row, WORD code)
 {
-    // The dialog keys turn Escape into IDCANCEL: it closes the window.
-    if (LOWORD(wParam) == IDCANCEL) {
-        PostMessageW(Handle(), WM_CLOSE, 0, 0);
-        return;
-    }
-    // A quick second click arrives as STN_DBLCLK; it is a click all the same.
-    const WORD code = HIWORD(wParam);
-    if (code != STN_CLICKED && code != STN_DBLCLK) return;
-    if (LOWORD(wParam) == Controls[Label4].id) Label4_Click();
-    else if (LOWORD(wParam) == Controls[Image2].id) Image2_Click();
+    if (!IsClick(code)) return;
+    if (Controls[row].id == IDC_F2_LABEL4) Label4_Click();
+    if (Controls[row].id == IDC_F2_IMAGE2) Image2_Click();
+}
+
+void Form2::AboutWindow::OnCancel()
+{
+    // Escape closes the window, as the close button does.
+    PostMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
 void Form2::AboutWindow::Label4_Click() { WebLinks::Open(apis_, WebLinks::MakerAddress); }
 
 void Form2::AboutWindow::Image2_Click() { WebLinks::Open(apis_, WebLinks::GameAddress); }
 
-void Form2::AboutWindow::ReleaseResources()
+void Form2::AboutWindow::OnNcDestroy()
 {
-    controls_.clear();
+    // The user closed the window (the children are gone by now): free its
+    // GDI and USER objects at once rather than at the next Show.
     background_.Reset();
     backgroundBrush_.Reset();
-    defaultFont_.Reset();
-    boldFont_.Reset();
     icon_.Reset();
     smallIcon_.Reset();
 }
@@ -224,35 +202,14 @@ void Form2::AboutWindow::ReleaseResources()
 LRESULT Form2::AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE:
-        OnCreate();
-        return 0;
-    case WM_ERASEBKGND:
-        return TRUE;  // WM_PAINT covers the whole client area with the picture
-    case WM_PAINT:
-        Paint();
-        return 0;
-    case WM_CTLCOLORSTATIC:
-        return ColourLabel(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_DRAWITEM:
-        DrawImage2(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return TRUE;
-    case WM_COMMAND:
-        OnCommand(wParam);
-        return 0;
-    case WM_DPICHANGED:
-        ApplyDpi(HIWORD(wParam));
-        MoveToSuggestedCorner(Handle(), lParam);
-        return 0;
-    case WM_NCDESTROY:
-        // The user closed the window (the children are gone by now): free
-        // its GDI and USER objects at once rather than at the next Show.
-        ReleaseResources();
-        break;
-    default:
-        break;
+    case WM_ERASEBKGND: return TRUE;  // WM_PAINT covers the whole client area with the picture
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_CTLCOLORSTATIC: return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    case WM_NCDESTROY: OnNcDestroy(); break;
+    default: break;
     }
-    return ::Window::HandleMessage(message, wParam, lParam);
+    return LaidOutWindow::HandleMessage(message, wParam, lParam);
 }
 
 Form2::Form2() : owner_(std::make_unique<Owner>()) {}

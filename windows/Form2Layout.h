@@ -1,8 +1,11 @@
 #pragma once
-// The about window's layout and texts, in twips.
+// The about window's layout and texts, in twips: the one list of its controls.
 #include "Layout.h"
+#include "WebLinks.h"
+#include "resource.h"
 
 #include <array>
+#include <cstddef>
 
 namespace Form2Layout {
 
@@ -12,13 +15,47 @@ constexpr int ClientHeight = 2550;
 constexpr int IconTwips = 480;
 constexpr int SmallIconTwips = 240;
 
-// Index of each control in Controls. Children created later sit lower in
-// the stacking order, so Image2 comes last: under the labels.
-enum Index { Label1, Label2, Label3, Label4, Label5, Label6, Image2, Count };
+// Labels of one line never wrap, even if a rounded size comes out a pixel short.
+constexpr DWORD LineLabel = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
+constexpr DWORD WrappingLabel = SS_LEFT | SS_NOPREFIX;
+// A STATIC reports clicks only with SS_NOTIFY.
+constexpr DWORD LinkLabel = SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY;
+// Drawn by the window itself, so the icon's transparent pixels show the picture.
+constexpr DWORD Picture = SS_OWNERDRAW | SS_NOTIFY;
 
-extern const std::array<ControlSpec, Count> Controls;
+// "v2.0.", 62 spaces that push the identifier towards the right edge, the
+// identifier. Kept short: off 96 DPI the labels fall back to a face whose
+// spaces are relatively wider, and the line must still end inside the window.
+inline constexpr wchar_t VersionLine[] =
+    L"v2.0."
+    L"                                                              "
+    L"KS1";
 
-extern const wchar_t Label4Tip[];
-extern const wchar_t Image2Tip[];
+constexpr int SpacesAfter(const wchar_t* text, int start)
+{
+    int count = 0;
+    while (text[start + count] == L' ') ++count;
+    return count;
+}
+static_assert(SpacesAfter(VersionLine, 5) == 62, "Label6 needs exactly 62 spaces after v2.0.");
+
+// Children created later sit lower in the stacking order, so Image2 comes
+// last: under the labels.
+inline constexpr std::array<ControlSpec, 7> Controls = {{
+    {IDC_F2_LABEL1, L"STATIC", L"Kalvio! v2.0.", LineLabel, 0, 720, 120, 1710, 240, FontRole::Bold, Fit::ToText},
+    {IDC_F2_LABEL2, L"STATIC", L"Copyright © 2026 Kalvio Soft", LineLabel, 0, 720, 480, 2340, 195, FontRole::Default, Fit::ToText},
+    {IDC_F2_LABEL3, L"STATIC", L"Autor: Ondřej Hálek, ondra@kalvio.example", LineLabel, 0, 720, 720, 3300, 195, FontRole::Default, Fit::ToText},
+    {IDC_F2_LABEL4, L"STATIC", WebLinks::MakerHost, LinkLabel, 0, 720, 1080, 1800, 240, FontRole::Bold, Fit::ToText},
+    {IDC_F2_LABEL5, L"STATIC", L"Navštivte naše stránky a stáhněte si další programy a hry pro váš počítač :)", WrappingLabel, 0, 120, 1800, 3855, 495, FontRole::Default, Fit::Fixed},
+    {IDC_F2_LABEL6, L"STATIC", VersionLine, LineLabel, 0, 120, 2280, 3870, 195, FontRole::Default, Fit::ToText},
+    {IDC_F2_IMAGE2, L"STATIC", L"", Picture, 0, 120, 120, IconTwips, IconTwips, FontRole::Default, Fit::Fixed},
+}};
+
+static_assert(IdsNumberRows(Controls, IDC_F2_FIRST), "each row's id is its place in resource.h");
+
+constexpr std::size_t Row(int id) { return static_cast<std::size_t>(id - IDC_F2_FIRST); }
+
+inline constexpr wchar_t Label4Tip[] = L"Více informací";
+inline constexpr wchar_t Image2Tip[] = L"Hvězdolet – vesmírná hra ke stažení";
 
 }  // namespace Form2Layout

@@ -4,26 +4,29 @@
 #define IDI_KALVIO 1
 #define IDR_NIGHT_JPEG 2
 
-// Main window controls
+// Main window controls, numbered in creation order: an id less the first
+// is the control's row in the layout table.
+#define IDC_F1_FIRST 101
 #define IDC_F1_LABEL1 101
-#define IDC_F1_LABEL2 102
-#define IDC_F1_LABEL3 103
-#define IDC_F1_LABEL4 104
-#define IDC_F1_LABEL5 105
-#define IDC_F1_LABEL6 106
+#define IDC_F1_COMBO1 102
+#define IDC_F1_LABEL2 103
+#define IDC_F1_COMBO2 104
+#define IDC_F1_LABEL3 105
+#define IDC_F1_COMBO3 106
 #define IDC_F1_LABEL7 107
-#define IDC_F1_LABEL8 108
-#define IDC_F1_COMBO1 111
-#define IDC_F1_COMBO2 112
-#define IDC_F1_COMBO3 113
-#define IDC_F1_TEXT1 121
-#define IDC_F1_TEXT2 122
+#define IDC_F1_TEXT1 108
+#define IDC_F1_LABEL8 109
+#define IDC_F1_TEXT2 110
+#define IDC_F1_LABEL4 111
+#define IDC_F1_LABEL5 112
+#define IDC_F1_LABEL6 113
 
-// About window controls
-#define IDC_F2_IMAGE2 202
-#define IDC_F2_LABEL1 211
-#define IDC_F2_LABEL2 212
-#define IDC_F2_LABEL3 213
-#define IDC_F2_LABEL4 214
-#define IDC_F2_LABEL5 215
-#define IDC_F2_LABEL6 216
+// About window controls, likewise.
+#define IDC_F2_FIRST 201
+#define IDC_F2_LABEL1 201
+#define IDC_F2_LABEL2 202
+#define IDC_F2_LABEL3 203
+#define IDC_F2_LABEL4 204
+#define IDC_F2_LABEL5 205
+#define IDC_F2_LABEL6 206
+#define IDC_F2_IMAGE2 207

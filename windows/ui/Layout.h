@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstddef>
-#include <vector>
 
 enum class FontRole { Default, Bold, Number };
 
@@ -28,24 +27,20 @@ struct LineSpec {
     int x1, y1, x2, y2;  // twips
 };
 
-// Creates the controls in table order, which is also the tab order, in their
-// boxes as designed for the DPI.
-std::vector<HWND> CreateControls(HWND parent, const ControlSpec* designs, std::size_t count, UINT dpi);
+// True when row i of the table has the id first + i: the ids, numbered in
+// creation order, then name the rows.
+template <class Table>
+constexpr bool IdsNumberRows(const Table& table, int first)
+{
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (table[i].id != first + static_cast<int>(i)) return false;
+    }
+    return true;
+}
+
+// Creates a visible child control in its box as designed for the DPI.
+HWND CreateControl(HWND parent, const ControlSpec& design, UINT dpi);
 
 // Places a control for the given DPI; text-sized ones are measured in their
 // current font, so set fonts first.
 void PlaceControl(HWND control, const ControlSpec& design, UINT dpi);
-
-// The fonts a window hands its controls, by role.
-struct FontSet {
-    HFONT normal;
-    HFONT bold;
-    HFONT number;
-};
-
-// Gives every control the font of its role, then places it for the DPI.
-void ApplyLayout(const std::vector<HWND>& controls, const ControlSpec* designs, const FontSet& fonts,
-                 UINT dpi);
-
-// On WM_DPICHANGED: keeps the top-left corner Windows suggests.
-void MoveToSuggestedCorner(HWND window, LPARAM suggestedRect);

@@ -1,7 +1,7 @@
 #include "Layout.h"
 
 #include "Dpi.h"
-#include "Fatal.h"
+#include "Check.h"
 #include "Handles.h"
 
 #include <string>
@@ -75,40 +75,15 @@ SIZE MeasureText(HWND control)
 
 }  // namespace
 
-std::vector<HWND> CreateControls(HWND parent, const ControlSpec* designs, std::size_t count, UINT dpi)
+HWND CreateControl(HWND parent, const ControlSpec& design, UINT dpi)
 {
-    std::vector<HWND> controls;
-    for (std::size_t i = 0; i < count; ++i) {
-        const ControlSpec& s = designs[i];
-        const RECT r = DesignedRect(s, dpi);
-        const HWND control = CreateWindowExW(
-            s.exStyle, s.className, s.text, s.style | WS_CHILD | WS_VISIBLE, r.left, r.top,
-            r.right - r.left, r.bottom - r.top, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(s.id)), GetModuleHandleW(nullptr), nullptr);
-        Check(control != nullptr, "CreateWindowExW (control)");
-        controls.push_back(control);
-    }
-    return controls;
-}
-
-void ApplyLayout(const std::vector<HWND>& controls, const ControlSpec* designs, const FontSet& fonts,
-                 UINT dpi)
-{
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        const FontRole role = designs[i].font;
-        const HFONT font = role == FontRole::Number ? fonts.number
-                           : role == FontRole::Bold ? fonts.bold
-                                                    : fonts.normal;
-        SendMessageW(controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    }
-    for (std::size_t i = 0; i < controls.size(); ++i) PlaceControl(controls[i], designs[i], dpi);
-}
-
-void MoveToSuggestedCorner(HWND window, LPARAM suggestedRect)
-{
-    const auto* suggested = reinterpret_cast<const RECT*>(suggestedRect);
-    SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT r = DesignedRect(design, dpi);
+    const HWND control = CreateWindowExW(
+        design.exStyle, design.className, design.text, design.style | WS_CHILD | WS_VISIBLE, r.left,
+        r.top, r.right - r.left, r.bottom - r.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), GetModuleHandleW(nullptr), nullptr);
+    Check(control != nullptr, "CreateWindowExW (control)");
+    return control;
 }
 
 void PlaceControl(HWND control, const ControlSpec& design, UINT dpi)

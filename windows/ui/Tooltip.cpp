@@ -1,6 +1,6 @@
 #include "Tooltip.h"
 
-#include "Fatal.h"
+#include "Check.h"
 
 #include <commctrl.h>
 

@@ -1,29 +1,12 @@
 #pragma once
-// COM and the shell, loaded when the about window is first built instead of
-// at start-up: the main window needs neither, and loading ole32 and shell32
-// with what they pull in was a good part of the time to the first window.
+// COM and the shell, loaded on first use instead of at start-up: a window
+// that needs neither starts quicker without ole32, shell32 and what they
+// pull in.
 #include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
 
-// A system DLL, loaded from the system directory only, freed on destruction.
-class SystemLibrary {
-public:
-    explicit SystemLibrary(const wchar_t* name);
-    ~SystemLibrary();
-    SystemLibrary(const SystemLibrary&) = delete;
-    SystemLibrary& operator=(const SystemLibrary&) = delete;
-
-    template <class Function>
-    Function Get(const char* name) const
-    {
-        return reinterpret_cast<Function>(reinterpret_cast<void*>(Address(name)));
-    }
-
-private:
-    FARPROC Address(const char* name) const;
-    HMODULE module_;
-};
+#include "SystemLibrary.h"
 
 class LateBoundApis {
 public:

@@ -1,6 +1,6 @@
 #include "Picture.h"
 
-#include "Fatal.h"
+#include "Check.h"
 
 #include <wincodec.h>
 

@@ -37,19 +37,11 @@ struct DeleteGdiObject {
 struct DestroyIconHandle {
     void operator()(HICON h) const { DestroyIcon(h); }
 };
-struct DestroyWindowHandle {
-    void operator()(HWND h) const { DestroyWindow(h); }
-};
-struct DeleteMemoryDC {
-    void operator()(HDC h) const { DeleteDC(h); }
-};
 
 using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
-using UniqueWindow = UniqueHandle<HWND, DestroyWindowHandle>;
-using UniqueMemoryDC = UniqueHandle<HDC, DeleteMemoryDC>;
 
 // A window's DC, released on scope exit.
 class WindowDC {

@@ -15,9 +15,8 @@ public:
 
     HWND Handle() const { return hwnd_; }
 
-    // Our top-level windows, whose keyboard messages go through IsDialogMessage.
-    static bool IsProgramWindow(HWND hwnd);
-    // The object behind one of our windows, or null.
+    // The object behind a window of one of our classes, or null for any
+    // other window.
     static Window* FromHandle(HWND hwnd);
 
     // A keyboard message for this window or one of its controls, before the
@@ -25,11 +24,14 @@ public:
     virtual bool PreTranslate(const MSG&) { return false; }
 
 protected:
-    // Registers the class once per process; all our classes share the prefix.
+    // Registers the class once per process.
     static void RegisterClassOnce(const wchar_t* className, HICON icon, HBRUSH background);
     // Creates the window; WM_CREATE returning -1 surfaces here as an exception.
     void Create(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle,
                 int x, int y, int width, int height, HWND owner);
+
+    // Destroys the window now, while what it draws with still exists.
+    void Destroy();
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

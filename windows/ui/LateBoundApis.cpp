@@ -1,24 +1,5 @@
 #include "LateBoundApis.h"
 
-#include "Fatal.h"
-
-#include <string>
-
-SystemLibrary::SystemLibrary(const wchar_t* name)
-    : module_(LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32))
-{
-    Check(module_ != nullptr, "LoadLibraryExW");
-}
-
-SystemLibrary::~SystemLibrary() { FreeLibrary(module_); }
-
-FARPROC SystemLibrary::Address(const char* name) const
-{
-    const FARPROC address = GetProcAddress(module_, name);
-    Check(address != nullptr, (std::string("GetProcAddress ") + name).c_str());
-    return address;
-}
-
 LateBoundApis::LateBoundApis()
     : ole32_(L"ole32.dll"),
       shell32_(L"shell32.dll"),

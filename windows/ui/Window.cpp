@@ -1,14 +1,10 @@
 #include "Window.h"
 
-#include "Fatal.h"
+#include "Check.h"
 
 #include <exception>
 #include <stdexcept>
 #include <string>
-
-namespace {
-constexpr wchar_t ClassPrefix[] = L"Kalvio.";
-}
 
 Window::~Window()
 {
@@ -18,17 +14,17 @@ Window::~Window()
     }
 }
 
-bool Window::IsProgramWindow(HWND hwnd)
+void Window::Destroy()
 {
-    wchar_t name[64] = {};
-    GetClassNameW(hwnd, name, 64);
-    return std::wstring(name).rfind(ClassPrefix, 0) == 0;
+    if (hwnd_) DestroyWindow(hwnd_);
 }
 
 Window* Window::FromHandle(HWND hwnd)
 {
-    return IsProgramWindow(hwnd) ? reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA))
-                                 : nullptr;
+    // Our classes all share one window procedure, which keeps the object in
+    // the user data.
+    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) != Procedure) return nullptr;
+    return reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 void Window::RegisterClassOnce(const wchar_t* className, HICON icon, HBRUSH background)

@@ -1,17 +1,16 @@
 #include "Dpi.h"
 
 #include "Handles.h"
+#include "SystemLibrary.h"
 
 namespace {
 
-// Newer user32 functions, looked up at run time so the program still
-// starts on systems that lack them.
-template <class Function>
-Function User32Function(const char* name)
+// Newer DPI functions are looked up at run time, so the program still starts
+// on systems that lack them.
+const SystemLibrary& User32()
 {
-    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
-                  : nullptr;
+    static const SystemLibrary user32(L"user32.dll");
+    return user32;
 }
 
 }  // namespace
@@ -29,7 +28,7 @@ int FontHeight(int centiPoints, UINT dpi)
 void EnablePerMonitorDpiAwareness()
 {
     using SetContext = BOOL(WINAPI*)(HANDLE);
-    if (const auto set = User32Function<SetContext>("SetProcessDpiAwarenessContext")) {
+    if (const auto set = User32().TryGet<SetContext>("SetProcessDpiAwarenessContext")) {
         // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2; failure is harmless.
         set(reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-4)));
     }
@@ -38,7 +37,7 @@ void EnablePerMonitorDpiAwareness()
 UINT SystemDpi()
 {
     using GetForSystem = UINT(WINAPI*)();
-    if (const auto get = User32Function<GetForSystem>("GetDpiForSystem")) return get();
+    if (const auto get = User32().TryGet<GetForSystem>("GetDpiForSystem")) return get();
     WindowDC screen(nullptr);
     return static_cast<UINT>(GetDeviceCaps(screen.Get(), LOGPIXELSX));
 }
@@ -46,7 +45,7 @@ UINT SystemDpi()
 UINT DpiOfWindow(HWND hwnd)
 {
     using GetForWindow = UINT(WINAPI*)(HWND);
-    if (const auto get = User32Function<GetForWindow>("GetDpiForWindow")) {
+    if (const auto get = User32().TryGet<GetForWindow>("GetDpiForWindow")) {
         if (const UINT dpi = get(hwnd)) return dpi;
     }
     WindowDC dc(hwnd);
@@ -57,7 +56,7 @@ SIZE OuterSizeForClient(int widthTwips, int heightTwips, DWORD style, DWORD exSt
 {
     RECT r{0, 0, TwipsToPixels(widthTwips, dpi), TwipsToPixels(heightTwips, dpi)};
     using AdjustForDpi = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-    if (const auto adjust = User32Function<AdjustForDpi>("AdjustWindowRectExForDpi")) {
+    if (const auto adjust = User32().TryGet<AdjustForDpi>("AdjustWindowRectExForDpi")) {
         adjust(&r, style, FALSE, exStyle, dpi);
     } else {
         AdjustWindowRectEx(&r, style, FALSE, exStyle);

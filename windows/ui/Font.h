@@ -1,0 +1,13 @@
+#pragma once
+// Fonts by face, size and weight for a given DPI.
+#include "Handles.h"
+
+#include <windows.h>
+
+#include <initializer_list>
+
+// The first of `faces` that the font mapper gives at this size and that has
+// a glyph for every letter of `letters`; else the nearest face the mapper
+// picks for the first. Central European character set.
+UniqueFont MakeFont(std::initializer_list<const wchar_t*> faces, int centiPoints, int weight, UINT dpi,
+                    const wchar_t* letters);

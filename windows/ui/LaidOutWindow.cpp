@@ -1,0 +1,86 @@
+#include "LaidOutWindow.h"
+
+#include "Check.h"
+#include "Dpi.h"
+
+LaidOutWindow::~LaidOutWindow()
+{
+    // Gone before the fonts it draws with.
+    Destroy();
+}
+
+void LaidOutWindow::Create(HWND owner)
+{
+    RegisterClassOnce(frame_.className, frame_.icon, frame_.background);
+    const SIZE outer =
+        OuterSizeForClient(frame_.clientWidth, frame_.clientHeight, frame_.style, frame_.exStyle, SystemDpi());
+    Window::Create(frame_.className, frame_.caption, frame_.style, frame_.exStyle, CW_USEDEFAULT,
+                   CW_USEDEFAULT, outer.cx, outer.cy, owner);
+}
+
+void LaidOutWindow::OnCreate()
+{
+    const UINT dpi = DpiOfWindow(Handle());
+    controls_.reserve(count_);
+    for (std::size_t row = 0; row < count_; ++row) controls_.push_back(CreateControl(Handle(), design_[row], dpi));
+    ApplyDpi(dpi);
+    // The window was made for the system's DPI; its monitor may have another.
+    const SIZE outer = OuterSizeForClient(frame_.clientWidth, frame_.clientHeight, frame_.style, frame_.exStyle, dpi);
+    SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    OnCreated();
+}
+
+void LaidOutWindow::ApplyDpi(UINT dpi)
+{
+    dpi_ = dpi;
+    // Hand the controls their new fonts before the old ones are deleted;
+    // text-sized controls are measured in them.
+    Fonts fonts = MakeFonts(dpi);
+    std::swap(fonts_, fonts);
+    for (std::size_t row = 0; row < count_; ++row) {
+        SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(design_[row].font)), FALSE);
+        PlaceControl(controls_[row], design_[row], dpi);
+    }
+    OnDpiApplied();
+}
+
+HFONT LaidOutWindow::FontFor(FontRole role) const
+{
+    const UniqueFont& font = role == FontRole::Number ? fonts_.number : role == FontRole::Bold ? fonts_.bold : fonts_.normal;
+    return font ? font.Get() : fonts_.normal.Get();
+}
+
+void LaidOutWindow::OnDpiChanged(UINT dpi, const RECT& suggested)
+{
+    ApplyDpi(dpi);
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void LaidOutWindow::OnCommand(WPARAM wParam)
+{
+    const int id = LOWORD(wParam);
+    if (id == IDCANCEL) {
+        OnCancel();
+        return;
+    }
+    for (std::size_t row = 0; row < count_; ++row) {
+        if (design_[row].id == id) OnControl(row, HIWORD(wParam));
+    }
+}
+
+LRESULT LaidOutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE: OnCreate(); return 0;
+    case WM_COMMAND: OnCommand(wParam); return 0;
+    case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+    case WM_NCDESTROY:
+        // The controls are gone: free their fonts now, not with the object.
+        controls_.clear();
+        fonts_ = Fonts();
+        return Window::HandleMessage(message, wParam, lParam);
+    default: return Window::HandleMessage(message, wParam, lParam);
+    }
+}
