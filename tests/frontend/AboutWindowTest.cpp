@@ -1,0 +1,97 @@
+// The about window as the main window opens it, and the objects both
+// windows leave behind over long use.
+#include "Form1.h"
+#include "Harness.h"
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace harness;
+
+namespace {
+
+class AboutWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form.Show(SW_SHOWNORMAL);
+        Pump();
+    }
+
+    // What a click on the number sends its window.
+    void ClickNumber()
+    {
+        const HWND number = GetDlgItem(form.Handle(), IDC_F1_LABEL4);
+        SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(IDC_F1_LABEL4, STN_CLICKED),
+                     reinterpret_cast<LPARAM>(number));
+        Pump();
+    }
+
+    static std::vector<HWND> AboutWindows() { return WindowsOfClass(L"Kalvio.Form2"); }
+
+    static void Close(HWND window)
+    {
+        SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        Pump();
+    }
+
+    Form1 form;
+};
+
+TEST_F(AboutWindow, IsOneFixedWindowWithoutTaskbarButtonRebuiltAlikeAfterClosing)
+{
+    ClickNumber();
+    ClickNumber();
+    ASSERT_EQ(AboutWindows().size(), 1u);
+    const HWND about = AboutWindows()[0];
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_STYLE));
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
+    // An owned window has no taskbar button; a hidden owner, not the main
+    // window, lets either window come in front of the other.
+    const HWND owner = GetWindow(about, GW_OWNER);
+    EXPECT_NE(owner, nullptr);
+    EXPECT_NE(owner, form.Handle());
+    EXPECT_FALSE(IsWindowVisible(owner));
+    EXPECT_FALSE(GetWindowLongPtrW(about, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    EXPECT_TRUE(IsWindowEnabled(form.Handle()));
+    RECT first{};
+    GetClientRect(about, &first);
+
+    Close(about);
+    EXPECT_TRUE(AboutWindows().empty());
+    ClickNumber();
+    ASSERT_EQ(AboutWindows().size(), 1u);
+    RECT again{};
+    GetClientRect(AboutWindows()[0], &again);
+    EXPECT_TRUE(EqualRect(&first, &again));
+}
+
+TEST_F(AboutWindow, PicksAndAboutWindowsLeaveNoObjectsBehind)
+{
+    const HWND year = GetDlgItem(form.Handle(), IDC_F1_COMBO1);
+    const HWND month = GetDlgItem(form.Handle(), IDC_F1_COMBO2);
+    // One round of each first: lazily made objects are not leaks.
+    Pick(month, L"2");
+    ClickNumber();
+    Close(AboutWindows().at(0));
+    const long gdi = GdiObjects();
+    const long windows = Windows();
+    // February and April in turn, so every other pick refills the day list.
+    for (int i = 0; i < 250; ++i) {
+        Pick(month, i % 2 ? L"4" : L"2");
+        Pick(year, i % 2 ? L"1999" : L"2000");
+    }
+    Pump();
+    EXPECT_EQ(GdiObjects(), gdi) << "after 500 picks";
+    EXPECT_EQ(Windows(), windows) << "after 500 picks";
+    for (int i = 0; i < 20; ++i) {
+        ClickNumber();
+        Close(AboutWindows().at(0));
+    }
+    EXPECT_EQ(GdiObjects(), gdi) << "after 20 about windows";
+    EXPECT_EQ(Windows(), windows) << "after 20 about windows";
+}
+
+}  // namespace

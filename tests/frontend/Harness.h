@@ -1,0 +1,40 @@
+#pragma once
+// What the front-end tests do to the program's own windows, in this process:
+// real input through SendInput, picks with the messages a real pick sends,
+// and the program's own message loop to hand it all on.
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace harness {
+
+// Hands every queued message to the program's dispatch until none is left
+// for `quietMs` milliseconds.
+void Pump(int quietMs = 30);
+
+std::wstring TextOf(HWND window);
+std::wstring ClassOf(HWND window);
+RECT RectInParent(HWND child);
+std::wstring Selected(HWND combo);
+
+// Selects the entry and tells the parent, as a pick with the mouse does.
+void Pick(HWND combo, const std::wstring& entry);
+
+// Presses a key with the modifiers held, as a person does, and pumps.
+void Press(WORD key, std::initializer_list<WORD> modifiers = {});
+
+// The top-level windows of this thread with this class (the visible ones only,
+// unless hidden ones are asked for too).
+std::vector<HWND> WindowsOfClass(const wchar_t* className, bool hiddenToo = false);
+
+// The height of a line of text in the control's font.
+int LineHeight(HWND control);
+
+// GDI objects and windows (the USER objects a program makes most) of this
+// process; under Wine, which lacks GetGuiResources, read from its GDI table.
+long GdiObjects();
+long Windows();
+
+}  // namespace harness

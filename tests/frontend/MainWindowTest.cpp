@@ -1,0 +1,226 @@
+// The real main window, built in this process: its layout at the screen's
+// DPI, the keyboard, screen-reader names, the number label and the readings.
+#include "Dpi.h"
+#include "Form1.h"
+#include "Form1Layout.h"
+#include "Harness.h"
+#include "resource.h"
+
+#include <gtest/gtest.h>
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <set>
+#include <vector>
+
+using namespace harness;
+
+namespace {
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form.Show(SW_SHOWNORMAL);
+        SetForegroundWindow(form.Handle());
+        Pump();
+    }
+
+    HWND Item(int id) const { return GetDlgItem(form.Handle(), id); }
+    UINT Dpi() const { return DpiOfWindow(form.Handle()); }
+    HWND Focus() const { return GetFocus(); }
+
+    void PickDate(const wchar_t* year, const wchar_t* month, const wchar_t* day)
+    {
+        Pick(Item(IDC_F1_COMBO2), month);
+        Pick(Item(IDC_F1_COMBO3), day);
+        Pick(Item(IDC_F1_COMBO1), year);
+        Pump();
+    }
+
+    Form1 form;
+};
+
+int Px(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
+
+TEST_F(MainWindow, IsFixedWithItsIconAndEveryControlInItsPlace)
+{
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(form.Handle(), GWL_STYLE));
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrW(form.Handle(), GCLP_HICON)),
+              LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KALVIO)));
+
+    const UINT dpi = Dpi();
+    RECT client{};
+    GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(client.right, dpi == 96 ? 376 : Px(5640, dpi));
+    EXPECT_EQ(client.bottom, dpi == 96 ? 233 : Px(3495, dpi));
+
+    // Exact at 100 %; elsewhere rounding and a list's least height for its
+    // font may add a pixel or two.
+    const int slack = dpi == 96 ? 0 : 2;
+    for (const ControlSpec& design : Form1Layout::Controls) {
+        SCOPED_TRACE(design.id);
+        const RECT r = RectInParent(Item(design.id));
+        EXPECT_NEAR(r.top, Px(design.top, dpi), slack);
+        if (design.fit == Fit::ToTextKeepCentre) {
+            EXPECT_NEAR((r.left + r.right) / 2, Px(design.left + design.width / 2, dpi), 1);
+        } else {
+            EXPECT_NEAR(r.left, Px(design.left, dpi), slack);
+        }
+        if (design.fit == Fit::Fixed) {
+            EXPECT_NEAR(r.right, Px(design.left + design.width, dpi), slack);
+            EXPECT_NEAR(r.bottom, Px(design.top + design.height, dpi), slack);
+        }
+    }
+    // Pick-only lists have no edit field; the reading boxes wrap lines.
+    for (int id : {IDC_F1_COMBO1, IDC_F1_COMBO2, IDC_F1_COMBO3}) {
+        EXPECT_EQ(GetWindowLongPtrW(Item(id), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
+        EXPECT_EQ(FindWindowExW(Item(id), nullptr, L"Edit", nullptr), nullptr) << "an editable list";
+    }
+    for (int id : {IDC_F1_TEXT1, IDC_F1_TEXT2}) EXPECT_TRUE(GetWindowLongPtrW(Item(id), GWL_STYLE) & ES_MULTILINE);
+}
+
+TEST_F(MainWindow, NumberShowsTheHelpCursorAndItsToolTip)
+{
+    const HWND number = Item(IDC_F1_LABEL4);
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    SendMessageW(form.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(number), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HELP));
+
+    std::wstring tips;
+    for (HWND tip : WindowsOfClass(TOOLTIPS_CLASSW, true)) {
+        wchar_t text[80] = {};
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = form.Handle();
+        tool.uId = reinterpret_cast<UINT_PTR>(number);
+        tool.lpszText = text;
+        SendMessageW(tip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+        tips += text;
+    }
+    EXPECT_EQ(tips, L"Kalvio!");
+}
+
+TEST_F(MainWindow, TabRunsThroughListsAndBoxesBothWaysAndChangesNothing)
+{
+    const std::vector<int> cycle = {IDC_F1_COMBO1, IDC_F1_COMBO2, IDC_F1_COMBO3, IDC_F1_TEXT1, IDC_F1_TEXT2};
+    const std::wstring date = Selected(Item(IDC_F1_COMBO1)) + Selected(Item(IDC_F1_COMBO3));
+    const std::wstring reading = TextOf(Item(IDC_F1_TEXT1)) + TextOf(Item(IDC_F1_TEXT2));
+    SetFocus(Item(IDC_F1_COMBO3));
+    for (std::size_t i = 1; i <= cycle.size(); ++i) {
+        Press(VK_TAB);
+        EXPECT_EQ(Focus(), Item(cycle[(2 + i) % cycle.size()])) << "Tab " << i;
+    }
+    for (std::size_t i = 1; i <= cycle.size(); ++i) {
+        Press(VK_TAB, {VK_SHIFT});
+        EXPECT_EQ(Focus(), Item(cycle[(2 + 2 * cycle.size() - i) % cycle.size()])) << "Shift+Tab " << i;
+    }
+    EXPECT_EQ(Selected(Item(IDC_F1_COMBO1)) + Selected(Item(IDC_F1_COMBO3)), date);
+    EXPECT_EQ(TextOf(Item(IDC_F1_TEXT1)) + TextOf(Item(IDC_F1_TEXT2)), reading);
+}
+
+TEST_F(MainWindow, EscapeKeepsTheProgramAndF1OpensTheAboutWindowWhichEscapeCloses)
+{
+    for (int id : {IDC_F1_TEXT1, IDC_F1_TEXT2, IDC_F1_COMBO1}) {
+        SetFocus(Item(id));
+        Press(VK_ESCAPE);
+        ASSERT_TRUE(IsWindowVisible(form.Handle())) << "Escape closed the program from control " << id;
+    }
+    Press(VK_F1);
+    Press(VK_F1);
+    const std::vector<HWND> about = WindowsOfClass(L"Kalvio.Form2");
+    ASSERT_EQ(about.size(), 1u);
+    SetForegroundWindow(about[0]);
+    Pump();
+    Press(VK_ESCAPE);
+    EXPECT_TRUE(WindowsOfClass(L"Kalvio.Form2").empty());
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+}
+
+TEST_F(MainWindow, ScreenReadersNameEachListAndBoxAfterItsLabel)
+{
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    const struct {
+        int id;
+        const wchar_t* name;
+    } expected[] = {{IDC_F1_COMBO1, L"Rok"}, {IDC_F1_COMBO2, L"Měsíc"}, {IDC_F1_COMBO3, L"Den"},
+                    {IDC_F1_TEXT1, L"Jaký(á) jste..."}, {IDC_F1_TEXT2, L"Jaký(á) jste...v partnerském vztahu"}};
+    for (const auto& e : expected) {
+        // Windows names a control without a name of its own after the label
+        // just before it in z-order; Wine's oleacc does so for edit boxes.
+        const HWND before = GetWindow(Item(e.id), GW_HWNDPREV);
+        EXPECT_EQ(ClassOf(before), L"Static");
+        EXPECT_EQ(TextOf(before), e.name);
+        if (ClassOf(Item(e.id)) != L"Edit") continue;
+        IAccessible* accessible = nullptr;
+        auto* out = reinterpret_cast<void**>(&accessible);
+        const auto client = static_cast<LONG>(OBJID_CLIENT);
+        if (FAILED(AccessibleObjectFromWindow(Item(e.id), static_cast<DWORD>(client), __uuidof(IAccessible), out))) {
+            ASSERT_EQ(CreateStdAccessibleObject(Item(e.id), client, __uuidof(IAccessible), out), S_OK);
+        }
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR name = nullptr;
+        EXPECT_EQ(accessible->get_accName(self, &name), S_OK);
+        EXPECT_STREQ(name, e.name);
+        SysFreeString(name);
+        accessible->Release();
+    }
+    CoUninitialize();
+}
+
+// The heading's pixels as the screen shows them.
+std::vector<COLORREF> Pixels(HWND control)
+{
+    RECT r{};
+    GetWindowRect(control, &r);
+    const HDC screen = GetDC(nullptr);
+    std::vector<COLORREF> pixels;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) pixels.push_back(GetPixel(screen, x, y));
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+TEST_F(MainWindow, TheHeadingStaysWholeWhateverTheNumber)
+{
+    const HWND heading = Item(IDC_F1_LABEL6);
+    RedrawWindow(heading, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Pump();
+    const std::vector<COLORREF> whole = Pixels(heading);
+    for (const wchar_t* year : {L"1900", L"1905", L"1907"}) {  // 3, 8 and 1
+        PickDate(year, L"1", L"1");
+        UpdateWindow(form.Handle());
+        EXPECT_EQ(Pixels(heading), whole) << "after picking " << year;
+    }
+}
+
+TEST_F(MainWindow, EveryReadingIsWhollyVisibleInItsBox)
+{
+    std::set<std::wstring> numbers;
+    for (int year = 1900; year <= 1908; ++year) {  // 1 January: life numbers 3..9, 1, 2
+        PickDate(std::to_wstring(year).c_str(), L"1", L"1");
+        numbers.insert(TextOf(Item(IDC_F1_LABEL4)));
+        for (int id : {IDC_F1_TEXT1, IDC_F1_TEXT2}) {
+            const HWND box = Item(id);
+            const auto length = static_cast<WPARAM>(GetWindowTextLengthW(box));
+            RECT client{};
+            GetClientRect(box, &client);
+            const LRESULT last = SendMessageW(box, EM_POSFROMCHAR, length - 1, 0);
+            EXPECT_EQ(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0) << year;
+            EXPECT_LE(static_cast<short>(HIWORD(last)) + LineHeight(box), client.bottom) << year << " box " << id;
+            LOGFONTW font{};
+            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)), sizeof font, &font);
+            // At 100 % every reading fits in the font the window was designed in.
+            if (Dpi() == 96) {
+                EXPECT_EQ(font.lfHeight, -11) << year << " box " << id;
+            }
+        }
+    }
+    EXPECT_EQ(numbers.size(), 9u);
+}
+
+}  // namespace
