@@ -1,0 +1,165 @@
+// Kalvio.exe itself, as a person uses it: it starts showing today's default
+// date, a pick with the keyboard changes the number, both links of the about
+// window reach the browser, and Alt+F4 ends it with status 0.
+//
+// Usage (under Wine): smoke KALVIO_EXE RECORDER_SCRIPT   (both Linux paths)
+#include "WebLinks.h"
+#include "resource.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string exePath, recorderPath;
+constexpr wchar_t UrlLog[] = L"C:\\kalvio-smoke-urls.log";
+
+std::wstring Windows(const std::string& linuxPath)
+{
+    std::wstring path = L"Z:" + std::wstring(linuxPath.begin(), linuxPath.end());
+    for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
+    return path;
+}
+
+bool WaitFor(const std::function<bool()>& condition)
+{
+    for (int i = 0; i < 200; ++i, Sleep(50))
+        if (condition()) return true;
+    return false;
+}
+
+std::wstring Text(HWND window)
+{
+    wchar_t text[256] = {};
+    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+std::wstring Selected(HWND combo)
+{
+    wchar_t text[16] = {};
+    SendMessageW(combo, CB_GETLBTEXT, SendMessageW(combo, CB_GETCURSEL, 0, 0), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+void Send(std::vector<INPUT> inputs)
+{
+    ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
+    Sleep(300);
+}
+
+INPUT Key(WORD vk, bool up)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+INPUT Mouse(DWORD flags, POINT at)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+void Click(HWND control)
+{
+    RECT r{};
+    GetWindowRect(control, &r);
+    const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    Send({Mouse(0, centre), Mouse(MOUSEEVENTF_LEFTDOWN, centre), Mouse(MOUSEEVENTF_LEFTUP, centre)});
+}
+
+std::vector<std::string> RecordedAddresses()
+{
+    std::ifstream log(UrlLog);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(log, line);) lines.push_back(line);
+    return lines;
+}
+
+// winebrowser hands every http address to the programs named here.
+void RecordBrowserLaunches()
+{
+    const std::wstring browser = L"/bin/sh \"" + std::wstring(recorderPath.begin(), recorderPath.end()) + L"\"";
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers", REG_SZ,
+                              browser.c_str(), static_cast<DWORD>((browser.size() + 1) * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+}
+
+TEST(Kalvio, StartsPicksOpensBothLinksAndClosesCleanly)
+{
+    RecordBrowserLaunches();
+    const std::wstring exe = Windows(exePath);
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &process));
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main = FindWindowW(L"Kalvio.Form1", L"Kalvio!")); }));
+    const auto item = [](HWND window, int id) { return GetDlgItem(window, id); };
+
+    SYSTEMTIME today{};
+    GetLocalTime(&today);
+    EXPECT_EQ(Selected(item(main, IDC_F1_COMBO1)), std::to_wstring(today.wYear - 18));
+    EXPECT_EQ(Selected(item(main, IDC_F1_COMBO2)), std::to_wstring(today.wMonth));
+    EXPECT_EQ(Selected(item(main, IDC_F1_COMBO3)), std::to_wstring(today.wDay));
+    const std::wstring number = Text(item(main, IDC_F1_LABEL4));
+    EXPECT_FALSE(number.empty());
+
+    SetForegroundWindow(main);
+    Send({Key(VK_DOWN, false), Key(VK_DOWN, true)});  // the focus starts in the year list
+    EXPECT_EQ(Selected(item(main, IDC_F1_COMBO1)), std::to_wstring(today.wYear - 17));
+    EXPECT_NE(Text(item(main, IDC_F1_LABEL4)), number);
+
+    Click(item(main, IDC_F1_LABEL4));
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(about = FindWindowW(L"Kalvio.Form2", nullptr)); }));
+    Click(item(about, IDC_F2_LABEL4));
+    Click(item(about, IDC_F2_IMAGE2));
+    ASSERT_TRUE(WaitFor([] { return RecordedAddresses().size() >= 2; }));
+    // Wine's launcher may add a slash to a bare host.
+    const std::vector<std::wstring> expected = {WebLinks::MakerAddress, WebLinks::GameAddress};
+    for (std::size_t i = 0; i < 2; ++i) {
+        std::string address = RecordedAddresses()[i];
+        if (!address.empty() && address.back() == '/') address.pop_back();
+        EXPECT_EQ(std::wstring(address.begin(), address.end()), expected[i]);
+    }
+
+    SetForegroundWindow(main);
+    Sleep(300);
+    Send({Key(VK_MENU, false), Key(VK_F4, false), Key(VK_F4, true), Key(VK_MENU, true)});
+    ASSERT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0) << "Alt+F4 did not end Kalvio";
+    DWORD status = 1;
+    GetExitCodeProcess(process.hProcess, &status);
+    EXPECT_EQ(status, 0u);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: smoke KALVIO_EXE RECORDER_SCRIPT\n");
+        return 2;
+    }
+    exePath = argv[1];
+    recorderPath = argv[2];
+    return RUN_ALL_TESTS();
+}
