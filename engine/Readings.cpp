@@ -64,7 +64,7 @@ constexpr SlotText kTexts[] = {
      "Do všeho jdete s vervou, když se do něčeho zakousnete, už to nepustíte. Kompromisy nesnášíte a\u00A0vždy řeknete, co si myslíte, i\u00A0když tím druhé raníte. Jste zkrátka tvrdá palice."},
     {19,
      "MLUVKA A SNÍLEK" "\r\n"
-     "Když se vás někdo zeptá, co byste v sexu rád(a), bude vás to vyloženě těšit a budete o tom dlouze vyprávět. Fantazie a\u00A0správná atmosféra pro vás znamenají víc než samotný akt. I\u00A0v\u00A0běžném životě jste snílek, který spřádá velké plány, ale jen málokterý z\u00A0nich dotáhne do konce."},
+     "Když se vás někdo zeptá, co byste v sexu rád(a), bude vás to vyloženě těšit a budete o tom dlouze vyprávět. Flirt, fantazie a\u00A0atmosféra jsou pro vás vždy víc než samotný akt. I\u00A0v\u00A0životě jste spíš snílek a\u00A0idealista s\u00A0velkými plány, z\u00A0nichž jen málokterý dotáhnete do konce."},
 };
 
 }  // namespace
