@@ -96,19 +96,27 @@ protected:
 
 TEST_F(DateLists, StartUpFillsTheListsAndCascadesIntoTheNumberOfTheDefaultDate)
 {
-    StartOn({2026, 3, 15});
-    EXPECT_EQ(ops.Entries(Widget::Combo1), NumberTexts(1876, 2036));
-    EXPECT_EQ(ops.Entries(Widget::Combo2), NumberTexts(1, 12));
-    EXPECT_EQ(ops.Entries(Widget::Combo3), NumberTexts(1, 31));
-    // 2008 alone gives 10, 1; 2008-3-15 gives 19, 10, 1, from the day's Click and the month's own.
-    EXPECT_EQ(ops.events, Join({{"select Combo1 2008"}, Shown(1), Refill("select Combo2 3", 15), Shown(1), Shown(1)}));
-}
-
-TEST_F(DateLists, StartUpOnTheTwentyNinthOfFebruarySelectsTheTwentyEighth)
-{
-    StartOn({2028, 2, 29});  // the default year 2010 is no leap year
-    EXPECT_EQ(ops.Entries(Widget::Combo3), NumberTexts(1, 28));
-    EXPECT_EQ(ops.events, Join({{"select Combo1 2010"}, Shown(3), Refill("select Combo2 2", 28), Shown(6), Shown(6)}));
+    const struct {
+        Date today;
+        int firstYear, lastYear, days, day;  // the lists and the day selected
+        int yearAlone, n;                    // the number of the year alone, then of the whole date
+    } rows[] = {
+        {{2026, 3, 15}, 1876, 2036, 31, 15, 1, 1},  // 2008: 10, 1; 2008-3-15: 19, 10, 1
+        {{2028, 2, 29}, 1878, 2038, 28, 28, 3, 6},  // 2010 is no leap year; 2010-2-28: 15, 6
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.today.year << "-" << row.today.month << "-" << row.today.day);
+        ops.lists.clear();
+        ops.events.clear();
+        StartOn(row.today);
+        EXPECT_EQ(ops.Entries(Widget::Combo1), NumberTexts(row.firstYear, row.lastYear));
+        EXPECT_EQ(ops.Entries(Widget::Combo2), NumberTexts(1, 12));
+        EXPECT_EQ(ops.Entries(Widget::Combo3), NumberTexts(1, row.days));
+        // The day's Click computes, then the month's own closing computation.
+        EXPECT_EQ(ops.events, Join({{"select Combo1 " + std::to_string(row.today.year - 18)}, Shown(row.yearAlone),
+                                    Refill("select Combo2 " + std::to_string(row.today.month), row.day), Shown(row.n),
+                                    Shown(row.n)}));
+    }
 }
 
 TEST_F(DateLists, TheYearListReadsTheClockOnceEvenWhenTheYearTurnsDuringTheFill)
