@@ -1,8 +1,9 @@
 #pragma once
-// In-memory widgets and clock for the engine tests. Records what a user
-// would see (entries, selection, captions, texts) and the order of events.
+// In-memory widgets and clock for the engine tests. Keeps the lists as a user
+// would see them and records every other call, in order, as a line of text.
 #include "Operations.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <stdexcept>
@@ -15,24 +16,18 @@ public:
         std::vector<std::string> entries;
         int selected = -1;
     };
-    // What ShowNumber saw and wrote: the list texts at the moment of the caption.
-    struct Shown {
-        std::string year, month, day, caption;
-    };
 
     std::map<Widget, List> lists;
-    std::map<Widget, std::string> texts;  // captions and text boxes
-    std::vector<std::string> events;      // "select Combo2 4", "clear Combo3", "caption 7"
-    std::vector<Shown> shown;
+    // "select Combo2 4", "clear Combo3", "Label4 7", "Text1 <the text>"
+    std::vector<std::string> events;
     std::function<Date()> clock = [] { return Date{2026, 3, 15}; };
 
     void ListAppend(Widget list, const std::string& text, int position) override
     {
-        List& l = lists[list];
-        if (position < 0 || position > static_cast<int>(l.entries.size()))
-            throw std::out_of_range("append position " + std::to_string(position));
-        l.entries.insert(l.entries.begin() + position, text);
-        if (l.selected >= position) ++l.selected;
+        std::vector<std::string>& entries = lists[list].entries;
+        if (position < 0 || position > static_cast<int>(entries.size()))
+            throw std::out_of_range("append at " + std::to_string(position) + " in " + Name(list));
+        entries.insert(entries.begin() + position, text);
     }
 
     void ListClear(Widget list) override
@@ -48,52 +43,25 @@ public:
         return it->second.entries[static_cast<std::size_t>(it->second.selected)];
     }
 
+    // Like the real list, there is nothing to select when no entry matches.
     void ListSelectByText(Widget list, const std::string& text) override
     {
         List& l = lists[list];
-        for (std::size_t i = 0; i < l.entries.size(); ++i) {
-            if (l.entries[i] == text) {
-                l.selected = static_cast<int>(i);
-                events.push_back("select " + Name(list) + " " + text);
-                return;
-            }
-        }
-        throw std::invalid_argument("no entry '" + text + "' in " + Name(list));
+        const auto it = std::find(l.entries.begin(), l.entries.end(), text);
+        if (it == l.entries.end()) throw std::invalid_argument("no entry '" + text + "' in " + Name(list));
+        l.selected = static_cast<int>(it - l.entries.begin());
+        events.push_back("select " + Name(list) + " " + text);
     }
 
-    void SetCaption(Widget label, const std::string& text) override
-    {
-        texts[label] = text;
-        events.push_back("caption " + text);
-        shown.push_back({ListText(Widget::Combo1), ListText(Widget::Combo2),
-                         ListText(Widget::Combo3), text});
-    }
-
-    void SetText(Widget textBox, const std::string& text) override { texts[textBox] = text; }
-
+    void SetCaption(Widget label, const std::string& text) override { events.push_back(Name(label) + " " + text); }
+    void SetText(Widget box, const std::string& text) override { events.push_back(Name(box) + " " + text); }
     Date Today() const override { return clock(); }
-
 
     const std::vector<std::string>& Entries(Widget list) { return lists[list].entries; }
 
     static std::string Name(Widget w)
     {
-        switch (w) {
-        case Widget::Combo1: return "Combo1";
-        case Widget::Combo2: return "Combo2";
-        case Widget::Combo3: return "Combo3";
-        case Widget::Label4: return "Label4";
-        case Widget::Text1: return "Text1";
-        case Widget::Text2: return "Text2";
-        }
-        return "?";
+        static const char* const names[] = {"Combo1", "Combo2", "Combo3", "Label4", "Text1", "Text2"};
+        return names[static_cast<int>(w)];
     }
 };
-
-// Entries "first".."last" as the lists hold them.
-inline std::vector<std::string> NumberTexts(int first, int last)
-{
-    std::vector<std::string> out;
-    for (int i = first; i <= last; ++i) out.push_back(std::to_string(i));
-    return out;
-}
