@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# screenshot.sh KALVIO_EXE OUT_DIR
+# screenshot.sh KALVIO_EXE OUT_DIR [DPI]
 # Starts Kalvio under Wine in a private Xvfb display (Wine's virtual desktop
 # draws the window frames), then saves OUT_DIR/main-window.png and, after a
-# click on the number, OUT_DIR/about-window.png.
+# click on the number, OUT_DIR/about-window.png. With a DPI other than 96 it
+# saves only the main window, as OUT_DIR/main-window-PERCENT.png.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-[ $# -eq 2 ] || { echo "usage: screenshot.sh KALVIO_EXE OUT_DIR" >&2; exit 2; }
-exe=$(realpath "$1") out=$(realpath -m "$2")
+[ $# -eq 2 ] || [ $# -eq 3 ] || { echo "usage: screenshot.sh KALVIO_EXE OUT_DIR [DPI]" >&2; exit 2; }
+exe=$(realpath "$1") out=$(realpath -m "$2") dpi=${3:-96}
 
 if [ -z "${SCREENSHOT_IN_XVFB-}" ]; then
     SCREENSHOT_IN_XVFB=1 exec "$here/wine/with-xvfb.sh" "$0" "$@"
@@ -19,7 +20,7 @@ export WINEPREFIX
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/kalvio-shot.XXXXXX")
 work=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; rm -rf "$WINEPREFIX" "$work"' EXIT
-"$here/wine/new-prefix.sh" "$template" "$WINEPREFIX"
+"$here/wine/new-prefix.sh" "$template" "$WINEPREFIX" "$dpi"
 mkdir -p "$out"
 
 # The desktop is one flat colour: what trimming leaves is the windows on it.
@@ -37,6 +38,11 @@ sleep 1
 import -window root "$work/main.png"
 geometry=$(convert "$work/main.png" -trim -format '%w %h %X %Y' info:)
 read -r w h x y <<<"$geometry"
+if [ "$dpi" != 96 ]; then
+    convert "$work/main.png" -crop "${w}x${h}+${x#+}+${y#+}" +repage "$out/main-window-$((dpi * 100 / 96)).png"
+    echo "screenshot.sh: wrote $out/main-window-$((dpi * 100 / 96)).png"
+    exit 0
+fi
 convert "$work/main.png" -crop "${w}x${h}+${x#+}+${y#+}" +repage "$out/main-window.png"
 
 # The client area sits at the bottom centre of the frame; the number label's
