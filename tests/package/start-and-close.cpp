@@ -58,5 +58,6 @@ int wmain(int argc, wchar_t** argv)
     if (ended) GetExitCodeProcess(process, &status);
     CloseHandle(process);
     if (!ended) return Fail("still running 10 s after WM_CLOSE");
+    if (status != 0) std::fprintf(stderr, "start-and-close: Kalvio ended with status %lu\n", status);
     return static_cast<int>(status);
 }
