@@ -13,6 +13,7 @@ run_preset() {
     echo "=== $preset ==="
     cmake --preset "$preset" -DKALVIO_WARNINGS_AS_ERRORS=ON
     cmake --build --preset "$preset" -j "$jobs"
+    [ "$preset" != windows ] || cmake --build --preset windows -j "$jobs" --target package
     ctest --preset "$preset" -j "$jobs"
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // The about window's layout and texts, in twips: the one list of its controls.
+#include "KalvioVersion.h"
 #include "Layout.h"
 #include "WebLinks.h"
 #include "resource.h"
@@ -27,7 +28,7 @@ constexpr DWORD Picture = SS_OWNERDRAW | SS_NOTIFY;
 // identifier. Kept short: off 96 DPI the labels fall back to a face whose
 // spaces are relatively wider, and the line must still end inside the window.
 inline constexpr wchar_t VersionLine[] =
-    L"v2.0."
+    KALVIO_ABOUT_VERSION
     L"                                                              "
     L"KS1";
 
@@ -37,12 +38,13 @@ constexpr int SpacesAfter(const wchar_t* text, int start)
     while (text[start + count] == L' ') ++count;
     return count;
 }
-static_assert(SpacesAfter(VersionLine, 5) == 62, "Label6 needs exactly 62 spaces after v2.0.");
+static_assert(SpacesAfter(VersionLine, static_cast<int>(sizeof KALVIO_ABOUT_VERSION / sizeof(wchar_t)) - 1) == 62,
+              "Label6 needs exactly 62 spaces after the version");
 
 // Children created later sit lower in the stacking order, so Image2 comes
 // last: under the labels.
 inline constexpr std::array<ControlSpec, 7> Controls = {{
-    {IDC_F2_LABEL1, L"STATIC", L"Kalvio! v2.0.", LineLabel, 0, 720, 120, 1710, 240, FontRole::Bold, Fit::ToText},
+    {IDC_F2_LABEL1, L"STATIC", L"Kalvio! " KALVIO_ABOUT_VERSION, LineLabel, 0, 720, 120, 1710, 240, FontRole::Bold, Fit::ToText},
     {IDC_F2_LABEL2, L"STATIC", L"Copyright © 2026 Kalvio Soft", LineLabel, 0, 720, 480, 2340, 195, FontRole::Default, Fit::ToText},
     {IDC_F2_LABEL3, L"STATIC", L"Autor: Ondřej Hálek, ondra@kalvio.example", LineLabel, 0, 720, 720, 3300, 195, FontRole::Default, Fit::ToText},
     {IDC_F2_LABEL4, L"STATIC", WebLinks::MakerHost, LinkLabel, 0, 720, 1080, 1800, 240, FontRole::Bold, Fit::ToText},
