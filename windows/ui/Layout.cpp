@@ -95,9 +95,16 @@ HWND CreateControl(HWND parent, const ControlSpec& design, UINT dpi, HFONT font)
         r.top, r.right - r.left, r.bottom - r.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), GetModuleHandleW(nullptr), nullptr);
     Check(control != nullptr, "CreateWindowExW (control)");
-    // No class takes its font at creation; this is the one message it gets.
+    // No class takes its font at creation: a message must bring it.
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (IsDropDownList(design)) FitClosedHeight(control, TwipsToPixels(design.height, dpi));
+    if (IsDropDownList(design)) {
+        // The room for the dropped list was measured against the closed box
+        // in the system font; measured again in its own font, it stays as
+        // designed. The closed box already has its height in that font.
+        SetWindowPos(control, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+        FitClosedHeight(control, TwipsToPixels(design.height, dpi));
+    }
     return control;
 }
 
