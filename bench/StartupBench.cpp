@@ -146,8 +146,8 @@ Sample MeasureOnce(const Program& program, const Stopwatch& stopwatch)
                         &startup, &info)) {
         throw std::runtime_error(ErrorText("cannot start", program.path));
     }
-    const UniqueKernelHandle process(info.hProcess);
-    const UniqueKernelHandle thread(info.hThread);
+    const UniqueKernelObject process(info.hProcess);
+    const UniqueKernelObject thread(info.hThread);
 
     Sample sample;
     const HWND window = WaitForWindow(process.Get(), info.dwProcessId, program, stopwatch, start);

@@ -38,7 +38,7 @@ struct DestroyIconHandle {
     void operator()(HICON h) const { DestroyIcon(h); }
 };
 
-struct CloseKernelHandle {
+struct CloseKernelObject {
     void operator()(HANDLE h) const { CloseHandle(h); }
 };
 struct FreeLocalMemory {
@@ -50,7 +50,7 @@ using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
 // A process, thread, event or file handle (not INVALID_HANDLE_VALUE).
-using UniqueKernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
+using UniqueKernelObject = UniqueHandle<HANDLE, CloseKernelObject>;
 // Memory that an API allocated with LocalAlloc for the caller.
 template <class Pointer>
 using UniqueLocal = UniqueHandle<Pointer, FreeLocalMemory>;
