@@ -85,24 +85,43 @@ RECT PlacedRect(const ControlSpec& design, UINT dpi, const std::wstring& text, H
     return r;
 }
 
+// A drop-down list keeps, below its closed box, the room its height left
+// the last time it was sized, measured in the font it had then. Born in the
+// system font, it is born taller by what that font adds to the closed box,
+// so that in its own font the room is as designed; sized again only if the
+// guess missed.
+int ExtraHeightAtBirth(HFONT font)
+{
+    return MeasureText(L"", static_cast<HFONT>(GetStockObject(SYSTEM_FONT))).cy - MeasureText(L"", font).cy;
+}
+
+void FitDroppedRoom(HWND combo, const RECT& designed)
+{
+    RECT closed{};
+    RECT dropped{};
+    GetWindowRect(combo, &closed);
+    SendMessageW(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    const int height = designed.bottom - designed.top;
+    if (dropped.bottom - dropped.top == height - (closed.bottom - closed.top)) return;
+    SetWindowPos(combo, nullptr, 0, 0, designed.right - designed.left, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+}
+
 }  // namespace
 
 HWND CreateControl(HWND parent, const ControlSpec& design, UINT dpi, HFONT font)
 {
     const RECT r = PlacedRect(design, dpi, design.text, font);
+    const int extra = IsDropDownList(design) ? ExtraHeightAtBirth(font) : 0;
     const HWND control = CreateWindowExW(
         design.exStyle, design.className, design.text, design.style | WS_CHILD | WS_VISIBLE, r.left,
-        r.top, r.right - r.left, r.bottom - r.top, parent,
+        r.top, r.right - r.left, r.bottom - r.top + extra, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), GetModuleHandleW(nullptr), nullptr);
     Check(control != nullptr, "CreateWindowExW (control)");
     // No class takes its font at creation: a message must bring it.
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (IsDropDownList(design)) {
-        // The room for the dropped list was measured against the closed box
-        // in the system font; measured again in its own font, it stays as
-        // designed. The closed box already has its height in that font.
-        SetWindowPos(control, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+        FitDroppedRoom(control, r);
         FitClosedHeight(control, TwipsToPixels(design.height, dpi));
     }
     return control;
