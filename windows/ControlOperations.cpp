@@ -10,8 +10,50 @@ ControlOperations::ControlOperations(const Controls& controls, Changed changed)
 {
 }
 
+void ControlOperations::WriteHeld()
+{
+    holding_ = false;
+    for (std::size_t w = 0; w < WidgetCount; ++w) {
+        if (!held_[w]) continue;
+        const auto widget = static_cast<Widget>(w);
+        Check(SetWindowTextW(Handle(widget), held_[w]->c_str()) != 0, "SetWindowTextW");
+        held_[w].reset();
+        changed_(widget);
+    }
+}
+
+void ControlOperations::Write(Widget widget, const std::string& text)
+{
+    if (holding_) {
+        held_[static_cast<std::size_t>(widget)] = Widen(text);
+        return;
+    }
+    Check(SetWindowTextW(Handle(widget), Widen(text).c_str()) != 0, "SetWindowTextW");
+    changed_(widget);
+}
+
+// The engine fills a list by clearing or appending from the top and ends
+// every fill by reading or selecting; the list redraws once, at the end.
+void ControlOperations::BeginFill(Widget list)
+{
+    bool& filling = filling_[static_cast<std::size_t>(list)];
+    if (filling) return;
+    filling = true;
+    SendMessageW(Handle(list), WM_SETREDRAW, FALSE, 0);
+}
+
+void ControlOperations::EndFill(Widget list) const
+{
+    bool& filling = filling_[static_cast<std::size_t>(list)];
+    if (!filling) return;
+    filling = false;
+    SendMessageW(Handle(list), WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(Handle(list), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+}
+
 void ControlOperations::ListAppend(Widget list, const std::string& text, int position)
 {
+    BeginFill(list);
     const std::wstring entry = Widen(text);
     const LRESULT at = SendMessageW(Handle(list), CB_INSERTSTRING, static_cast<WPARAM>(position),
                                     reinterpret_cast<LPARAM>(entry.c_str()));
@@ -20,11 +62,13 @@ void ControlOperations::ListAppend(Widget list, const std::string& text, int pos
 
 void ControlOperations::ListClear(Widget list)
 {
+    BeginFill(list);
     SendMessageW(Handle(list), CB_RESETCONTENT, 0, 0);
 }
 
 std::string ControlOperations::ListText(Widget list) const
 {
+    EndFill(list);
     const HWND combo = Handle(list);
     const LRESULT selected = SendMessageW(combo, CB_GETCURSEL, 0, 0);
     if (selected == CB_ERR) return "";
@@ -38,6 +82,7 @@ std::string ControlOperations::ListText(Widget list) const
 
 void ControlOperations::ListSelectByText(Widget list, const std::string& text)
 {
+    EndFill(list);
     const HWND combo = Handle(list);
     const std::wstring wanted = Widen(text);
     // CB_SELECTSTRING would match a prefix ("1" finds "10"); look for the whole text.
@@ -51,14 +96,12 @@ void ControlOperations::ListSelectByText(Widget list, const std::string& text)
 
 void ControlOperations::SetCaption(Widget label, const std::string& text)
 {
-    Check(SetWindowTextW(Handle(label), Widen(text).c_str()) != 0, "SetWindowTextW");
-    changed_(label);
+    Write(label, text);
 }
 
 void ControlOperations::SetText(Widget textBox, const std::string& text)
 {
-    Check(SetWindowTextW(Handle(textBox), Widen(text).c_str()) != 0, "SetWindowTextW");
-    changed_(textBox);
+    Write(textBox, text);
 }
 
 Date ControlOperations::Today() const

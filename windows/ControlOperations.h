@@ -6,6 +6,8 @@
 
 #include <array>
 #include <functional>
+#include <optional>
+#include <string>
 
 class ControlOperations : public Operations {
 public:
@@ -15,7 +17,12 @@ public:
     // a reading box makes its text fit.
     using Changed = std::function<void(Widget)>;
 
+    // Captions and texts are held, latest only, until WriteHeld: a window
+    // that is not shown yet gets each control written once.
     ControlOperations(const Controls& controls, Changed changed);
+
+    // Writes each held caption and text once, then lets writes through.
+    void WriteHeld();
 
     void ListAppend(Widget list, const std::string& text, int position) override;
     void ListClear(Widget list) override;
@@ -27,7 +34,14 @@ public:
 
 private:
     HWND Handle(Widget widget) const { return controls_[static_cast<std::size_t>(widget)]; }
+    void Write(Widget widget, const std::string& text);
+    void BeginFill(Widget list);
+    void EndFill(Widget list) const;
 
     Controls controls_;
     Changed changed_;
+    bool holding_ = true;
+    std::array<std::optional<std::wstring>, WidgetCount> held_;
+    // Lists in the middle of a fill, not redrawing until it ends.
+    mutable std::array<bool, WidgetCount> filling_{};
 };

@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "Check.h"
 #include "Dpi.h"
 #include "Fonts.h"
 #include "Form1Layout.h"
@@ -60,8 +61,10 @@ Form1::~Form1()
 
 void Form1::Show(int showCommand)
 {
+    ops_->WriteHeld();
     ShowWindow(Handle(), showCommand);
     UpdateWindow(Handle());
+    Check(PostMessageW(Handle(), AddTooltipMessage, 0, 0) != 0, "PostMessageW (tool tip)");
 }
 
 HWND Form1::Control(Widget widget) const
@@ -80,12 +83,13 @@ void Form1::OnCreated()
     for (std::size_t w = 0; w < WidgetCount; ++w) controls[w] = Control(static_cast<Widget>(w));
     ops_ = std::make_unique<ControlOperations>(controls, [this](Widget widget) { OnWidgetChanged(widget); });
     engine_ = std::make_unique<Engine>(*ops_);
-    AddTooltip(Handle(), Control(Widget::Label4), L"Kalvio!");
     engine_->Form_Load();
 }
 
 void Form1::OnDpiApplied()
 {
+    // At creation the boxes are still empty; their texts are fitted as written.
+    if (!ops_) return;
     FitReading(Widget::Text1);
     FitReading(Widget::Text2);
 }
@@ -216,6 +220,13 @@ void Form1::OnNextDlgCtl(WPARAM wParam, LPARAM lParam)
     if (IsReadingBox(next)) SendMessageW(next, EM_SETSEL, 0, -1);
 }
 
+void Form1::AddNumberTooltip()
+{
+    if (hasTooltip_) return;
+    AddTooltip(Handle(), Control(Widget::Label4), L"Kalvio!");
+    hasTooltip_ = true;
+}
+
 void Form1::Label4_Click()
 {
     if (!about_) about_ = std::make_unique<Form2>();
@@ -240,6 +251,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE: OnActivate(wParam); return 0;
     case WM_NEXTDLGCTL: OnNextDlgCtl(wParam, lParam); return 0;
     case WM_HELP: Label4_Click(); return TRUE;  // F1 opens the about window
+    case AddTooltipMessage: AddNumberTooltip(); return 0;
     case WM_PAINT: OnPaint(); return 0;
     case WM_CLOSE: Form_Unload(); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;

@@ -10,10 +10,17 @@
 
 class Form1 : public LaidOutWindow {
 public:
+    // Posted by Show after the first paint: the number's tool tip is made
+    // then rather than during start-up. A test that pumps the window's
+    // messages after Show gets the tool tip.
+    static constexpr UINT AddTooltipMessage = WM_APP + 1;
+
     // Builds the window and runs Form_Load; the window stays hidden until Show.
     Form1();
     ~Form1() override;
 
+    // Writes the controls once with what Form_Load left in them, then shows
+    // and paints the window.
     void Show(int showCommand);
     bool PreTranslate(const MSG& msg) override;
 
@@ -36,6 +43,7 @@ private:
     void OnActivate(WPARAM wParam);
     void OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
     void OnPaint() const;
+    void AddNumberTooltip();
     void Label4_Click();
     void Form_Unload();
 
@@ -44,5 +52,6 @@ private:
     UniqueFont text1Font_;  // smaller than the default, while Text1 needs it
     UniqueFont text2Font_;
     HWND lastFocus_ = nullptr;
+    bool hasTooltip_ = false;
     std::unique_ptr<Form2> about_;  // created on the first click on the number
 };

@@ -20,13 +20,19 @@ void LaidOutWindow::Create(HWND owner)
 
 void LaidOutWindow::OnCreate()
 {
-    const UINT dpi = DpiOfWindow(Handle());
+    // Fonts first: each control is born with its font and in its place.
+    dpi_ = DpiOfWindow(Handle());
+    fonts_ = MakeFonts(dpi_);
     controls_.reserve(count_);
-    for (std::size_t row = 0; row < count_; ++row) controls_.push_back(CreateControl(Handle(), design_[row], dpi));
-    ApplyDpi(dpi);
+    for (std::size_t row = 0; row < count_; ++row)
+        controls_.push_back(CreateControl(Handle(), design_[row], dpi_, FontFor(design_[row].font)));
     // The window was made for the system's DPI; its monitor may have another.
-    const SIZE outer = OuterSizeForClient(frame_.clientWidth, frame_.clientHeight, frame_.style, frame_.exStyle, dpi);
-    SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (dpi_ != SystemDpi()) {
+        const SIZE outer =
+            OuterSizeForClient(frame_.clientWidth, frame_.clientHeight, frame_.style, frame_.exStyle, dpi_);
+        SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    OnDpiApplied();
     OnCreated();
 }
 

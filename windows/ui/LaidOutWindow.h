@@ -50,7 +50,8 @@ protected:
     virtual Fonts MakeFonts(UINT dpi) = 0;
     // After the controls exist and have their fonts and places.
     virtual void OnCreated() {}
-    // After a new DPI's fonts and places, before the window is redrawn.
+    // After the controls are created, and after a new DPI's fonts and places
+    // before the window is redrawn.
     virtual void OnDpiApplied() {}
     // A notification from the control in this row of the table.
     virtual void OnControl(std::size_t row, WORD code) = 0;

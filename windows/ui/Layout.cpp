@@ -56,12 +56,10 @@ void MoveIfChanged(HWND control, int x, int y, int width, int height)
     SetWindowPos(control, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The size of a single-line text in the control's font, in pixels.
-SIZE MeasureText(HWND control)
+// The size of a single-line text in a font, in pixels.
+SIZE MeasureText(const std::wstring& text, HFONT font)
 {
-    const std::wstring text = TextOf(control);
-    WindowDC dc(control);
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    WindowDC dc(nullptr);
     SelectScope selected(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc.Get(), &metrics);
@@ -73,34 +71,66 @@ SIZE MeasureText(HWND control)
     return size;
 }
 
+// Where the control belongs for the DPI, with this text in this font.
+RECT PlacedRect(const ControlSpec& design, UINT dpi, const std::wstring& text, HFONT font)
+{
+    RECT r = DesignedRect(design, dpi);
+    if (design.fit == Fit::Fixed) return r;
+    const SIZE size = MeasureText(text, font);
+    if (size.cx > 0) {
+        if (design.fit == Fit::ToTextKeepCentre) r.left += (r.right - r.left - size.cx) / 2;
+        r.right = r.left + size.cx;
+    }
+    r.bottom = r.top + size.cy;
+    return r;
+}
+
+// A drop-down list keeps, below its closed box, the room its height left
+// the last time it was sized, measured in the font it had then. Born in the
+// system font, it is born taller by what that font adds to the closed box,
+// so that in its own font the room is as designed; sized again only if the
+// guess missed.
+int ExtraHeightAtBirth(HFONT font)
+{
+    return MeasureText(L"", static_cast<HFONT>(GetStockObject(SYSTEM_FONT))).cy - MeasureText(L"", font).cy;
+}
+
+void FitDroppedRoom(HWND combo, const RECT& designed)
+{
+    RECT closed{};
+    RECT dropped{};
+    GetWindowRect(combo, &closed);
+    SendMessageW(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    const int height = designed.bottom - designed.top;
+    if (dropped.bottom - dropped.top == height - (closed.bottom - closed.top)) return;
+    SetWindowPos(combo, nullptr, 0, 0, designed.right - designed.left, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+}
+
 }  // namespace
 
-HWND CreateControl(HWND parent, const ControlSpec& design, UINT dpi)
+HWND CreateControl(HWND parent, const ControlSpec& design, UINT dpi, HFONT font)
 {
-    const RECT r = DesignedRect(design, dpi);
+    const RECT r = PlacedRect(design, dpi, design.text, font);
+    const int extra = IsDropDownList(design) ? ExtraHeightAtBirth(font) : 0;
     const HWND control = CreateWindowExW(
         design.exStyle, design.className, design.text, design.style | WS_CHILD | WS_VISIBLE, r.left,
-        r.top, r.right - r.left, r.bottom - r.top, parent,
+        r.top, r.right - r.left, r.bottom - r.top + extra, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), GetModuleHandleW(nullptr), nullptr);
     Check(control != nullptr, "CreateWindowExW (control)");
+    // No class takes its font at creation: a message must bring it.
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (IsDropDownList(design)) {
+        FitDroppedRoom(control, r);
+        FitClosedHeight(control, TwipsToPixels(design.height, dpi));
+    }
     return control;
 }
 
 void PlaceControl(HWND control, const ControlSpec& design, UINT dpi)
 {
-    const RECT designed = DesignedRect(design, dpi);
-    int x = designed.left;
-    int width = designed.right - designed.left;
-    int height = designed.bottom - designed.top;
-
-    if (design.fit != Fit::Fixed) {
-        const SIZE text = MeasureText(control);
-        if (text.cx > 0) {
-            if (design.fit == Fit::ToTextKeepCentre) x += (width - text.cx) / 2;
-            width = text.cx;
-        }
-        height = text.cy;
-    }
-    MoveIfChanged(control, x, designed.top, width, height);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    const RECT r = PlacedRect(design, dpi, TextOf(control), font);
+    MoveIfChanged(control, r.left, r.top, r.right - r.left, r.bottom - r.top);
     if (IsDropDownList(design)) FitClosedHeight(control, TwipsToPixels(design.height, dpi));
 }

@@ -38,8 +38,10 @@ constexpr bool IdsNumberRows(const Table& table, int first)
     return true;
 }
 
-// Creates a visible child control in its box as designed for the DPI.
-HWND CreateControl(HWND parent, const ControlSpec& design, UINT dpi);
+// Creates a visible child control with its font, born in its final place
+// for the DPI: a text-sized one is measured in that font first, so nothing
+// moves it afterwards.
+HWND CreateControl(HWND parent, const ControlSpec& design, UINT dpi, HFONT font);
 
 // Places a control for the given DPI; text-sized ones are measured in their
 // current font, so set fonts first.
