@@ -2,6 +2,7 @@
 
 #include "Check.h"
 #include "Dpi.h"
+#include "FitText.h"
 #include "Fonts.h"
 #include "Form1Layout.h"
 #include "Tooltip.h"
@@ -18,6 +19,7 @@ LaidOutWindow::Frame MainFrame()
             ClientWidth, ClientHeight, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KALVIO)),
             GetSysColorBrush(COLOR_BTNFACE)};
 }
+
 // A reading never shrinks below this to fit its box.
 constexpr int SmallestReadingCentiPoints = 500;
 
@@ -27,23 +29,6 @@ RECT RectInParent(HWND child)
     GetWindowRect(child, &r);
     MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
     return r;
-}
-
-// Lines a multi-line edit box shows at once in its current font.
-int VisibleLines(HWND edit)
-{
-    RECT format{};
-    SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-    WindowDC dc(edit);
-    SelectScope font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0)));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc.Get(), &metrics);
-    return metrics.tmHeight > 0 ? (format.bottom - format.top) / metrics.tmHeight : 0;
-}
-
-bool ShowsWholeText(HWND edit)
-{
-    return SendMessageW(edit, EM_GETLINECOUNT, 0, 0) <= VisibleLines(edit);
 }
 
 }  // namespace
@@ -114,20 +99,11 @@ void Form1::PlaceLabel4()
 
 void Form1::FitReading(Widget box)
 {
-    // The boxes have no scroll bars: a reading that needs more lines than its
-    // box shows gets a smaller font, a point at a time, until it fits.
-    const HWND edit = Control(box);
+    // The boxes have no scroll bars: a reading too long for its box at the
+    // screen's scale and fonts gets a smaller font instead of being cut.
     UniqueFont& own = box == Widget::Text1 ? text1Font_ : text2Font_;
-    if (own) {
-        SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(FontRole::Default)), TRUE);
-        own.Reset();
-    }
-    for (int size = DefaultCentiPoints - 100; !ShowsWholeText(edit) && size >= SmallestReadingCentiPoints;
-         size -= 100) {
-        UniqueFont smaller = MakeDefaultFont(Dpi(), size);
-        SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(smaller.Get()), TRUE);
-        own = std::move(smaller);
-    }
+    own = FitTextToBox(Control(box), FontFor(FontRole::Default), DefaultCentiPoints, SmallestReadingCentiPoints,
+                       [this](int centiPoints) { return MakeDefaultFont(Dpi(), centiPoints); });
 }
 
 void Form1::OnPaint() const

@@ -1,6 +1,8 @@
 // The real main window, built in this process: its layout at the screen's
 // DPI, the keyboard, screen-reader names, the number label and the readings.
 #include "Dpi.h"
+#include "FitText.h"
+#include "Fonts.h"
 #include "Form1.h"
 #include "Form1Layout.h"
 #include "Harness.h"
@@ -42,6 +44,17 @@ protected:
 };
 
 int Px(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
+
+// The box shows its text from the first line to the last, nothing scrolled away.
+void ExpectWhollyVisible(HWND box)
+{
+    RECT client{};
+    GetClientRect(box, &client);
+    const auto length = static_cast<WPARAM>(GetWindowTextLengthW(box));
+    const LRESULT last = SendMessageW(box, EM_POSFROMCHAR, length - 1, 0);
+    EXPECT_EQ(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    EXPECT_LE(static_cast<short>(HIWORD(last)) + LineHeight(box), client.bottom) << GetDlgCtrlID(box);
+}
 
 TEST_F(MainWindow, IsFixedWithItsIconAndEveryControlInItsPlace)
 {
@@ -205,22 +218,30 @@ TEST_F(MainWindow, EveryReadingIsWhollyVisibleInItsBox)
         PickDate(std::to_wstring(year).c_str(), L"1", L"1");
         numbers.insert(TextOf(Item(IDC_F1_LABEL4)));
         for (int id : {IDC_F1_TEXT1, IDC_F1_TEXT2}) {
-            const HWND box = Item(id);
-            const auto length = static_cast<WPARAM>(GetWindowTextLengthW(box));
-            RECT client{};
-            GetClientRect(box, &client);
-            const LRESULT last = SendMessageW(box, EM_POSFROMCHAR, length - 1, 0);
-            EXPECT_EQ(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0) << year;
-            EXPECT_LE(static_cast<short>(HIWORD(last)) + LineHeight(box), client.bottom) << year << " box " << id;
-            LOGFONTW font{};
-            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)), sizeof font, &font);
+            SCOPED_TRACE(year);
+            ExpectWhollyVisible(Item(id));
             // At 100 % every reading fits in the font the window was designed in.
+            LOGFONTW font{};
+            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Item(id), WM_GETFONT, 0, 0)), sizeof font, &font);
             if (Dpi() == 96) {
-                EXPECT_EQ(font.lfHeight, -11) << year << " box " << id;
+                EXPECT_EQ(font.lfHeight, -11);
             }
         }
     }
     EXPECT_EQ(numbers.size(), 9u);
+}
+
+TEST_F(MainWindow, ATextTooLongForItsBoxGetsASmallerFontRatherThanBeingCut)
+{
+    // Readings fit under Wine; other fonts and scales may need more lines.
+    const HWND box = Item(IDC_F1_TEXT2);
+    const std::wstring reading = TextOf(box);
+    SetWindowTextW(box, (reading + L" " + reading).c_str());
+    const auto design = reinterpret_cast<HFONT>(SendMessageW(Item(IDC_F1_LABEL8), WM_GETFONT, 0, 0));
+    const UniqueFont smaller = FitTextToBox(box, design, DefaultCentiPoints, 500,
+                                            [this](int centiPoints) { return MakeDefaultFont(Dpi(), centiPoints); });
+    EXPECT_TRUE(smaller);
+    ExpectWhollyVisible(box);
 }
 
 }  // namespace

@@ -1,0 +1,35 @@
+#include "FitText.h"
+
+namespace {
+
+// Lines the box shows at once in its current font.
+int VisibleLines(HWND edit)
+{
+    RECT format{};
+    SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    WindowDC dc(edit);
+    SelectScope font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.Get(), &metrics);
+    return metrics.tmHeight > 0 ? (format.bottom - format.top) / metrics.tmHeight : 0;
+}
+
+bool ShowsWholeText(HWND edit)
+{
+    return SendMessageW(edit, EM_GETLINECOUNT, 0, 0) <= VisibleLines(edit);
+}
+
+}  // namespace
+
+UniqueFont FitTextToBox(HWND edit, HFONT designFont, int designCentiPoints, int smallestCentiPoints,
+                        const std::function<UniqueFont(int centiPoints)>& makeFont)
+{
+    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(designFont), TRUE);
+    UniqueFont smaller;
+    for (int size = designCentiPoints - 100; !ShowsWholeText(edit) && size >= smallestCentiPoints; size -= 100) {
+        UniqueFont next = makeFont(size);
+        SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(next.Get()), TRUE);
+        smaller = std::move(next);
+    }
+    return smaller;
+}
