@@ -185,7 +185,7 @@ TEST_F(MainWindow, ScreenReadersNameEachListAndBoxAfterItsLabel)
     CoUninitialize();
 }
 
-// The heading's pixels as the screen shows them.
+// A control's pixels as the screen shows them.
 std::vector<COLORREF> Pixels(HWND control)
 {
     RECT r{};
@@ -198,17 +198,20 @@ std::vector<COLORREF> Pixels(HWND control)
     return pixels;
 }
 
-TEST_F(MainWindow, TheHeadingStaysWholeWhateverTheNumber)
+TEST_F(MainWindow, ANewNumberLeavesTheHeadingWholeAndNoOldDigitBehind)
 {
     const HWND heading = Item(IDC_F1_LABEL6);
-    RedrawWindow(heading, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const HWND number = Item(IDC_F1_LABEL4);
+    PickDate(L"1900", L"1", L"1");  // 3
+    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     Pump();
     const std::vector<COLORREF> whole = Pixels(heading);
-    for (const wchar_t* year : {L"1900", L"1905", L"1907"}) {  // 3, 8 and 1
+    const std::vector<COLORREF> three = Pixels(number);
+    for (const wchar_t* year : {L"1905", L"1907", L"1900"}) {  // 8, 1, 3
         PickDate(year, L"1", L"1");
-        UpdateWindow(form.Handle());
         EXPECT_EQ(Pixels(heading), whole) << "after picking " << year;
     }
+    EXPECT_EQ(Pixels(number), three);
 }
 
 TEST_F(MainWindow, EveryReadingIsWhollyVisibleInItsBox)

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# test-package.sh TEMPLATE_DIR ZIP SETUP VERSION KALVIO_EXE START_AND_CLOSE_EXE
+# test-package.sh TEMPLATE_DIR ZIP SETUP VERSION KALVIO_EXE SMOKE_EXE RECORDER
 # The two release packages used as a user would: the portable zip, then the
-# installer, a second install, the program started from its shortcut and the
-# uninstaller, in a throw-away Wine prefix. Needs the packages built first:
+# installer, a second install, the installed program run by the smoke test
+# and the uninstaller, in a throw-away Wine prefix. Needs the packages built first:
 #   cmake --build --preset windows --target package
 set -euo pipefail
 
 wine_tools=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine" && pwd)
-[ $# -eq 6 ] || { echo "usage: test-package.sh TEMPLATE_DIR ZIP SETUP VERSION KALVIO_EXE START_AND_CLOSE_EXE" >&2; exit 125; }
-template=$1 zip=$2 setup=$3 version=$4 exe=$5 starter=$6
+[ $# -eq 7 ] || { echo "usage: test-package.sh TEMPLATE_DIR ZIP SETUP VERSION KALVIO_EXE SMOKE_EXE RECORDER" >&2; exit 125; }
+template=$1 zip=$2 setup=$3 version=$4 exe=$5 smoke=$6 recorder=$7
 for f in "$zip" "$setup"; do
     [ -f "$f" ] || { echo "test-package.sh: no $f: build it with --target package" >&2; exit 1; }
 done
@@ -90,8 +90,8 @@ installed_in() {  # installed_in WINDOWS_DIR
     expect_value NoRepair "REG_DWORD 0x1"
     check "registry EstimatedSize is a DWORD of at least the program's KB" size_ok
     check "one Kalvio in Programs and Features" [ "$(entries)" = 1 ]
-    check "started from the shortcut, Kalvio shows its window and closes with status 0" \
-        wine "$starter" "$menu_link"
+    check "the shortcut starts the installed Kalvio.exe" grep -qaF "$win\\Kalvio.exe" "$(unix_path "$menu_link")"
+    check "the installed Kalvio starts, works and closes with status 0" wine "$smoke" "$dir/Kalvio.exe" "$recorder"
 }
 
 check "silent install (/S) succeeds" wine "$setup" /S

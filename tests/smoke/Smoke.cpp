@@ -3,6 +3,7 @@
 // window reach the browser, and Alt+F4 ends it with status 0.
 //
 // Usage (under Wine): smoke KALVIO_EXE RECORDER_SCRIPT   (both Linux paths)
+#include "Harness.h"
 #include "WebLinks.h"
 #include "resource.h"
 
@@ -10,15 +11,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
+using namespace harness;
+
 namespace {
 
 std::string exePath, recorderPath;
-constexpr wchar_t UrlLog[] = L"C:\\kalvio-smoke-urls.log";
+constexpr wchar_t UrlLog[] = L"C:\\smoke-urls.log";
 
 std::wstring Windows(const std::string& linuxPath)
 {
@@ -32,53 +36,6 @@ bool WaitFor(const std::function<bool()>& condition)
     for (int i = 0; i < 200; ++i, Sleep(50))
         if (condition()) return true;
     return false;
-}
-
-std::wstring Text(HWND window)
-{
-    wchar_t text[256] = {};
-    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-std::wstring Selected(HWND combo)
-{
-    wchar_t text[16] = {};
-    SendMessageW(combo, CB_GETLBTEXT, SendMessageW(combo, CB_GETCURSEL, 0, 0), reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-void Send(std::vector<INPUT> inputs)
-{
-    ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
-    Sleep(300);
-}
-
-INPUT Key(WORD vk, bool up)
-{
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return input;
-}
-
-INPUT Mouse(DWORD flags, POINT at)
-{
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    return input;
-}
-
-void Click(HWND control)
-{
-    RECT r{};
-    GetWindowRect(control, &r);
-    const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    Send({Mouse(0, centre), Mouse(MOUSEEVENTF_LEFTDOWN, centre), Mouse(MOUSEEVENTF_LEFTUP, centre)});
 }
 
 std::vector<std::string> RecordedAddresses()
@@ -117,13 +74,14 @@ TEST(Kalvio, StartsPicksOpensBothLinksAndClosesCleanly)
     EXPECT_EQ(Selected(item(main, IDC_F1_COMBO1)), std::to_wstring(today.wYear - 18));
     EXPECT_EQ(Selected(item(main, IDC_F1_COMBO2)), std::to_wstring(today.wMonth));
     EXPECT_EQ(Selected(item(main, IDC_F1_COMBO3)), std::to_wstring(today.wDay));
-    const std::wstring number = Text(item(main, IDC_F1_LABEL4));
+    const std::wstring number = TextOf(item(main, IDC_F1_LABEL4));
     EXPECT_FALSE(number.empty());
 
     SetForegroundWindow(main);
-    Send({Key(VK_DOWN, false), Key(VK_DOWN, true)});  // the focus starts in the year list
+    Press(VK_DOWN);  // the focus starts in the year list
+    Sleep(300);
     EXPECT_EQ(Selected(item(main, IDC_F1_COMBO1)), std::to_wstring(today.wYear - 17));
-    EXPECT_NE(Text(item(main, IDC_F1_LABEL4)), number);
+    EXPECT_NE(TextOf(item(main, IDC_F1_LABEL4)), number);
 
     Click(item(main, IDC_F1_LABEL4));
     HWND about = nullptr;
@@ -141,7 +99,7 @@ TEST(Kalvio, StartsPicksOpensBothLinksAndClosesCleanly)
 
     SetForegroundWindow(main);
     Sleep(300);
-    Send({Key(VK_MENU, false), Key(VK_F4, false), Key(VK_F4, true), Key(VK_MENU, true)});
+    Press(VK_F4, {VK_MENU});
     ASSERT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0) << "Alt+F4 did not end Kalvio";
     DWORD status = 1;
     GetExitCodeProcess(process.hProcess, &status);

@@ -93,6 +93,23 @@ void Press(WORD key, std::initializer_list<WORD> modifiers)
     Pump();
 }
 
+void Click(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    std::vector<INPUT> inputs(3);
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        inputs[i].type = INPUT_MOUSE;
+        inputs[i].mi.dx = MulDiv((r.left + r.right) / 2, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        inputs[i].mi.dy = MulDiv((r.top + r.bottom) / 2, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        inputs[i].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    if (SendInput(3, inputs.data(), sizeof(INPUT)) != 3) throw std::runtime_error("SendInput was refused");
+    Pump();
+}
+
 namespace {
 
 struct Search {

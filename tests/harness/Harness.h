@@ -1,7 +1,7 @@
 #pragma once
-// What the front-end tests do to the program's own windows, in this process:
-// real input through SendInput, picks with the messages a real pick sends,
-// and the program's own message loop to hand it all on.
+// What the Windows tests do to the program's windows: real input through
+// SendInput, picks with the messages a real pick sends, and the program's
+// own message loop to hand on what reaches this process.
 #include <windows.h>
 
 #include <initializer_list>
@@ -24,6 +24,8 @@ void Pick(HWND combo, const std::wstring& entry);
 
 // Presses a key with the modifiers held, as a person does, and pumps.
 void Press(WORD key, std::initializer_list<WORD> modifiers = {});
+// Clicks the middle of the window with the mouse, and pumps.
+void Click(HWND window);
 
 // The top-level windows of this thread with this class (the visible ones only,
 // unless hidden ones are asked for too).
