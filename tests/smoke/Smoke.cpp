@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -113,10 +112,7 @@ TEST(Kalvio, StartsPicksOpensBothLinksAndClosesCleanly)
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: smoke KALVIO_EXE RECORDER_SCRIPT\n");
-        return 2;
-    }
+    if (argc != 3) return 2;  // see the usage at the top
     exePath = argv[1];
     recorderPath = argv[2];
     return RUN_ALL_TESTS();
