@@ -24,8 +24,7 @@ protected:
     void SetUp() override
     {
         form.Show(SW_SHOWNORMAL);
-        SetForegroundWindow(form.Handle());
-        Pump();
+        ASSERT_TRUE(BringToFront(form.Handle()));
     }
 
     HWND Item(int id) const { return GetDlgItem(form.Handle(), id); }
@@ -145,8 +144,7 @@ TEST_F(MainWindow, EscapeKeepsTheProgramAndF1OpensTheAboutWindowWhichEscapeClose
     Press(VK_F1);
     const std::vector<HWND> about = WindowsOfClass(L"Kalvio.Form2");
     ASSERT_EQ(about.size(), 1u);
-    SetForegroundWindow(about[0]);
-    Pump();
+    ASSERT_TRUE(BringToFront(about[0]));
     Press(VK_ESCAPE);
     EXPECT_TRUE(WindowsOfClass(L"Kalvio.Form2").empty());
     EXPECT_TRUE(IsWindowVisible(form.Handle()));

@@ -74,6 +74,16 @@ void Pick(HWND combo, const std::wstring& entry)
                  reinterpret_cast<LPARAM>(combo));
 }
 
+bool BringToFront(HWND window)
+{
+    for (int i = 0; i < 100; ++i) {
+        SetForegroundWindow(window);
+        Pump(10);
+        if (GetForegroundWindow() == window) return true;
+    }
+    return false;
+}
+
 void Press(WORD key, std::initializer_list<WORD> modifiers)
 {
     std::vector<INPUT> inputs;

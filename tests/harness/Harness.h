@@ -22,6 +22,9 @@ std::wstring Selected(HWND combo);
 // Selects the entry and tells the parent, as a pick with the mouse does.
 void Pick(HWND combo, const std::wstring& entry);
 
+// Makes the window the foreground one, where keys go; false if it never became it.
+bool BringToFront(HWND window);
+
 // Presses a key with the modifiers held, as a person does, and pumps.
 void Press(WORD key, std::initializer_list<WORD> modifiers = {});
 // Clicks the middle of the window with the mouse, and pumps.
