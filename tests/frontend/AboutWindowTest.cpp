@@ -23,9 +23,8 @@ protected:
     // What a click on the number sends its window.
     void ClickNumber()
     {
-        const HWND number = GetDlgItem(form.Handle(), IDC_F1_LABEL4);
         SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(IDC_F1_LABEL4, STN_CLICKED),
-                     reinterpret_cast<LPARAM>(number));
+                     reinterpret_cast<LPARAM>(GetDlgItem(form.Handle(), IDC_F1_LABEL4)));
         Pump();
     }
 

@@ -56,11 +56,8 @@ RECT RectInParent(HWND child)
 
 std::wstring Selected(HWND combo)
 {
-    const LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR) return L"";
-    std::wstring text(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, index, 0)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
+    wchar_t text[16] = {};  // list entries are short numbers; none selected leaves it empty
+    SendMessageW(combo, CB_GETLBTEXT, SendMessageW(combo, CB_GETCURSEL, 0, 0), reinterpret_cast<LPARAM>(text));
     return text;
 }
 

@@ -91,7 +91,7 @@ installed_in() {  # installed_in WINDOWS_DIR
     check "registry EstimatedSize is a DWORD of at least the program's KB" size_ok
     check "one Kalvio in Programs and Features" [ "$(entries)" = 1 ]
     check "the shortcut starts the installed Kalvio.exe" grep -qaF "$win\\Kalvio.exe" "$(unix_path "$menu_link")"
-    check "the installed Kalvio starts, works and closes with status 0" wine "$smoke" "$dir/Kalvio.exe" "$recorder"
+    check "the installed Kalvio starts, works and closes with status 0" wine "$smoke" "Z:$dir/Kalvio.exe" "$recorder"
 }
 
 check "silent install (/S) succeeds" wine "$setup" /S

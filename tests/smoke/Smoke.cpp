@@ -2,7 +2,7 @@
 // date, a pick with the keyboard changes the number, both links of the about
 // window reach the browser, and Alt+F4 ends it with status 0.
 //
-// Usage (under Wine): smoke KALVIO_EXE RECORDER_SCRIPT   (both Linux paths)
+// Usage (under Wine): smoke Z:/path/to/Kalvio.exe /path/to/record-url.sh
 #include "Harness.h"
 #include "WebLinks.h"
 #include "resource.h"
@@ -24,13 +24,6 @@ namespace {
 std::string exePath, recorderPath;
 constexpr wchar_t UrlLog[] = L"C:\\smoke-urls.log";
 
-std::wstring Windows(const std::string& linuxPath)
-{
-    std::wstring path = L"Z:" + std::wstring(linuxPath.begin(), linuxPath.end());
-    for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
-    return path;
-}
-
 bool WaitFor(const std::function<bool()>& condition)
 {
     for (int i = 0; i < 200; ++i, Sleep(50))
@@ -46,20 +39,15 @@ std::vector<std::string> RecordedAddresses()
     return lines;
 }
 
-// winebrowser hands every http address to the programs named here.
-void RecordBrowserLaunches()
+TEST(Kalvio, StartsPicksOpensBothLinksAndClosesCleanly)
 {
+    // winebrowser hands every http address to the programs named here.
     const std::wstring browser = L"/bin/sh \"" + std::wstring(recorderPath.begin(), recorderPath.end()) + L"\"";
     ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers", REG_SZ,
                               browser.c_str(), static_cast<DWORD>((browser.size() + 1) * sizeof(wchar_t))),
               ERROR_SUCCESS);
-}
-
-TEST(Kalvio, StartsPicksOpensBothLinksAndClosesCleanly)
-{
-    RecordBrowserLaunches();
-    const std::wstring exe = Windows(exePath);
-    std::wstring commandLine = L"\"" + exe + L"\"";
+    const std::wstring exe(exePath.begin(), exePath.end());
+    std::wstring commandLine = L"\"" + exe + L"\"";  // Wine takes / in Windows paths
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

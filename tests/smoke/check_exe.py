@@ -27,13 +27,9 @@ def check(ok, what):
 
 def resources(pe, type_name):
     """{id: data} of every resource of one type."""
-    found = {}
-    for type_entry in pe.DIRECTORY_ENTRY_RESOURCE.entries:
-        if type_entry.id == pefile.RESOURCE_TYPE[type_name]:
-            for name in type_entry.directory.entries:
-                for lang in name.directory.entries:
-                    found[name.id] = pe.get_data(lang.data.struct.OffsetToData, lang.data.struct.Size)
-    return found
+    return {name.id: pe.get_data(lang.data.struct.OffsetToData, lang.data.struct.Size)
+            for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries if kind.id == pefile.RESOURCE_TYPE[type_name]
+            for name in kind.directory.entries for lang in name.directory.entries}
 
 
 def main():
