@@ -23,14 +23,6 @@ LaidOutWindow::Frame MainFrame()
 // A reading never shrinks below this to fit its box.
 constexpr int SmallestReadingCentiPoints = 500;
 
-RECT RectInParent(HWND child)
-{
-    RECT r{};
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 }  // namespace
 
 Form1::Form1() : LaidOutWindow(MainFrame(), Controls)

@@ -46,14 +46,6 @@ std::wstring ClassOf(HWND window)
     return name;
 }
 
-RECT RectInParent(HWND child)
-{
-    RECT r{};
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 std::wstring Selected(HWND combo)
 {
     wchar_t text[16] = {};  // list entries are short numbers; none selected leaves it empty

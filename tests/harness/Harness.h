@@ -16,7 +16,6 @@ void Pump(int quietMs = 30);
 
 std::wstring TextOf(HWND window);
 std::wstring ClassOf(HWND window);
-RECT RectInParent(HWND child);
 std::wstring Selected(HWND combo);
 
 // Selects the entry and tells the parent, as a pick with the mouse does.

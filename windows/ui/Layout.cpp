@@ -48,9 +48,7 @@ RECT DesignedRect(const ControlSpec& design, UINT dpi)
 // Moving a window costs messages and repaints even when nothing changes.
 void MoveIfChanged(HWND control, int x, int y, int width, int height)
 {
-    RECT now{};
-    GetWindowRect(control, &now);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&now), 2);
+    const RECT now = RectInParent(control);
     if (now.left == x && now.top == y && now.right - now.left == width && now.bottom - now.top == height)
         return;
     SetWindowPos(control, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -108,6 +106,14 @@ void FitDroppedRoom(HWND combo, const RECT& designed)
 }
 
 }  // namespace
+
+RECT RectInParent(HWND child)
+{
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
 
 HWND CreateControl(HWND parent, const ControlSpec& design, UINT dpi, HFONT font)
 {

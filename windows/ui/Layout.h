@@ -38,6 +38,9 @@ constexpr bool IdsNumberRows(const Table& table, int first)
     return true;
 }
 
+// A child window's box in its parent's client coordinates.
+RECT RectInParent(HWND child);
+
 // Creates a visible child control with its font, born in its final place
 // for the DPI: a text-sized one is measured in that font first, so nothing
 // moves it afterwards.
