@@ -95,8 +95,7 @@ HWND FindVisibleWindow(DWORD processId)
 }
 
 // Polls every millisecond until the program shows a window.
-HWND WaitForWindow(HANDLE process, DWORD processId, const Program& program, const Stopwatch& stopwatch,
-                   long long start)
+HWND WaitForWindow(HANDLE process, DWORD processId, const Program& program, const Stopwatch& stopwatch, long long start)
 {
     for (;;) {
         if (const HWND window = FindVisibleWindow(processId)) return window;
@@ -142,8 +141,8 @@ Sample MeasureOnce(const Program& program, const Stopwatch& stopwatch)
     PROCESS_INFORMATION info{};
 
     const long long start = Stopwatch::Now();
-    if (!CreateProcessW(program.path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
+    if (!CreateProcessW(program.path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info)) {
         throw std::runtime_error(ErrorText("cannot start", program.path));
     }
     const UniqueKernelObject process(info.hProcess);
@@ -257,11 +256,10 @@ int Run(int argc, wchar_t** argv)
     PrintRatio("start-up ratio Kalvio/empty", Median(kalvioResults.visibleMs) / Median(emptyResults.visibleMs),
                StartupRatioTarget);
     std::printf("%-30s %.3f\n", "visible+idle ratio", Median(kalvioResults.idleMs) / Median(emptyResults.idleMs));
-    PrintRatio("peak working set ratio",
-               Median(kalvioResults.peakWorkingSetKb) / Median(emptyResults.peakWorkingSetKb), WorkingSetRatioTarget);
-    std::printf("%-30s %.1f KB (target <= %llu KB): %s\n", "Kalvio file size",
-                static_cast<double>(kalvioSize) / 1024.0, SizeTargetBytes / 1024,
-                Verdict(kalvioSize <= SizeTargetBytes));
+    PrintRatio("peak working set ratio", Median(kalvioResults.peakWorkingSetKb) / Median(emptyResults.peakWorkingSetKb),
+               WorkingSetRatioTarget);
+    std::printf("%-30s %.1f KB (target <= %llu KB): %s\n", "Kalvio file size", static_cast<double>(kalvioSize) / 1024.0,
+                SizeTargetBytes / 1024, Verdict(kalvioSize <= SizeTargetBytes));
 
     if (emptyResults.cleanExits != runs || kalvioResults.cleanExits != runs) {
         std::fprintf(stderr, "startup_bench: not every run closed cleanly on WM_CLOSE\n");

@@ -32,8 +32,7 @@ std::optional<long long> WholeNumber(const std::string& text)
 
 bool IsOneOf(const std::string& text, std::initializer_list<const char*> choices)
 {
-    return std::any_of(choices.begin(), choices.end(),
-                       [&](const char* choice) { return text == choice; });
+    return std::any_of(choices.begin(), choices.end(), [&](const char* choice) { return text == choice; });
 }
 
 }  // namespace
@@ -110,9 +109,15 @@ void Engine::FillMonths()
     SelectByText(Widget::Combo2, std::to_string(ops_.Today().month));
 }
 
-void Engine::FillDays31() { FillDays(31); }
+void Engine::FillDays31()
+{
+    FillDays(31);
+}
 
-void Engine::FillDays30() { FillDays(30); }
+void Engine::FillDays30()
+{
+    FillDays(30);
+}
 
 void Engine::FillFebruary()
 {

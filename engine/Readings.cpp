@@ -19,6 +19,8 @@ struct SlotText {
 // Czech typesetting never leaves a one-letter preposition or conjunction at a
 // line end, so each is tied to the next word with a no-break space (\u00A0);
 // the opening sentences and the titles keep their plain spaces as designed.
+// One reading a line, as it reads; the formatter leaves the table alone.
+// clang-format off
 constexpr SlotText kTexts[] = {
     {1,
      "Jednička odkazuje na ego. Máte silnou osobnost a\u00A0vnímáte se jako střed světa. Dokážete projevit laskavost i\u00A0obětavost, hrozí však, že se z\u00A0vás stane klasický egoista, který myslí jen na sebe."},
@@ -66,29 +68,33 @@ constexpr SlotText kTexts[] = {
      "MLUVKA A SNÍLEK" "\r\n"
      "Když se vás někdo zeptá, co byste v sexu rád(a), bude vás to vyloženě těšit a budete o tom dlouze vyprávět. Flirt, fantazie a\u00A0atmosféra jsou pro vás vždy víc než samotný akt. I\u00A0v\u00A0životě jste spíš snílek a\u00A0idealista s\u00A0velkými plány, z\u00A0nichž jen málokterý dotáhnete do konce."},
 };
+// clang-format on
 
 }  // namespace
 
-std::size_t ReadingsTable::IndexOf(int slot) {
+std::size_t ReadingsTable::IndexOf(int slot)
+{
     if (slot < First || slot > Last) {
-        throw std::out_of_range("ReadingsTable: slot " + std::to_string(slot) +
-                                " is outside " + std::to_string(First) + ".." +
-                                std::to_string(Last));
+        throw std::out_of_range("ReadingsTable: slot " + std::to_string(slot) + " is outside " + std::to_string(First) +
+                                ".." + std::to_string(Last));
     }
     return static_cast<std::size_t>(slot - First);
 }
 
-const std::string& ReadingsTable::operator[](int slot) const {
+const std::string& ReadingsTable::operator[](int slot) const
+{
     return slots_[IndexOf(slot)];
 }
 
-void ReadingsTable::Set(int slot, std::string text) {
+void ReadingsTable::Set(int slot, std::string text)
+{
     slots_[IndexOf(slot)] = std::move(text);
 }
 
 ReadingsTable Module1::Readings;
 
-void Module1::InitReadings() {
+void Module1::InitReadings()
+{
     for (const SlotText& entry : kTexts) {
         Readings.Set(entry.slot, entry.text);
     }

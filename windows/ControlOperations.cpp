@@ -86,8 +86,8 @@ void ControlOperations::ListSelectByText(Widget list, const std::string& text)
     const HWND combo = Handle(list);
     const std::wstring wanted = Widen(text);
     // CB_SELECTSTRING would match a prefix ("1" finds "10"); look for the whole text.
-    const LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(wanted.c_str()));
+    const LRESULT index =
+        SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wanted.c_str()));
     if (index == CB_ERR) throw std::runtime_error("no list entry \"" + text + "\"");
     // A selection made by message raises no CBN_SELCHANGE, so the engine's
     // own Click is the only one.
@@ -110,4 +110,3 @@ Date ControlOperations::Today() const
     GetLocalTime(&now);
     return {now.wYear, now.wMonth, now.wDay};
 }
-

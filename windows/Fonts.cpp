@@ -11,8 +11,7 @@ constexpr wchar_t CzechLetters[] = L"ÁČĎÉĚÍŇÓŘŠŤÚŮÝŽáčďéěí�
 // Windows has its TrueType twin, and Arial (Liberation Sans under Wine) has
 // every Czech letter at every size. Not Tahoma: Wine's copy claims all the
 // letters yet draws ě, ř and ů from another, bolder face.
-constexpr std::initializer_list<const wchar_t*> SansSerif = {
-    L"MS Sans Serif", L"Microsoft Sans Serif", L"Arial"};
+constexpr std::initializer_list<const wchar_t*> SansSerif = {L"MS Sans Serif", L"Microsoft Sans Serif", L"Arial"};
 
 }  // namespace
 
@@ -26,4 +25,7 @@ UniqueFont MakeBoldFont(UINT dpi)
     return MakeFont(SansSerif, 975, FW_BOLD, dpi, CzechLetters);
 }
 
-UniqueFont MakeNumberFont(UINT dpi) { return MakeFont({L"Arial"}, 3600, FW_BOLD, dpi, L"0123456789"); }
+UniqueFont MakeNumberFont(UINT dpi)
+{
+    return MakeFont({L"Arial"}, 3600, FW_BOLD, dpi, L"0123456789");
+}

@@ -15,8 +15,13 @@ namespace {
 LaidOutWindow::Frame MainFrame()
 {
     // Fixed single border with caption and system menu; no sizing, no min/max box.
-    return {L"Kalvio.Form1", L"Kalvio!", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0,
-            ClientWidth, ClientHeight, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KALVIO)),
+    return {L"Kalvio.Form1",
+            L"Kalvio!",
+            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+            0,
+            ClientWidth,
+            ClientHeight,
+            LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KALVIO)),
             GetSysColorBrush(COLOR_BTNFACE)};
 }
 
@@ -181,8 +186,8 @@ void Form1::OnNextDlgCtl(WPARAM wParam, LPARAM lParam)
 {
     // A multi-line edit box asks for the next control this way on Tab; only
     // a dialog's own procedure would answer it.
-    const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                                     : GetNextDlgTabItem(Handle(), GetFocus(), wParam != 0);
+    const HWND next =
+        LOWORD(lParam) ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(Handle(), GetFocus(), wParam != 0);
     if (!next) return;
     SetFocus(next);
     if (IsReadingBox(next)) SendMessageW(next, EM_SETSEL, 0, -1);

@@ -25,6 +25,8 @@ constexpr DWORD ReadingBox = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_
 
 // Creation order is the tab order and the order screen readers use: a control
 // with no name of its own is named after the label created just before it.
+// One control a row; the formatter leaves the table alone.
+// clang-format off
 inline constexpr std::array<ControlSpec, 13> Controls = {{
     {IDC_F1_LABEL1, L"STATIC", L"Rok", CentredLabel, Transparent, 240, 360, 780, 195, FontRole::Default, Fit::Fixed},
     {IDC_F1_COMBO1, L"COMBOBOX", L"", DropDownList, 0, 240, 600, 855, 315, FontRole::Default, Fit::Fixed},
@@ -40,13 +42,17 @@ inline constexpr std::array<ControlSpec, 13> Controls = {{
     {IDC_F1_LABEL5, L"STATIC", L"Zde zadejte datum vašeho narození", LeftLabel, Transparent, 120, 120, 2550, 195, FontRole::Default, Fit::ToText},
     {IDC_F1_LABEL6, L"STATIC", L"Kalvio je...", CentredLabel, Transparent, 3600, 120, 1065, 195, FontRole::Default, Fit::ToText},
 }};
+// clang-format on
 static_assert(IdsNumberRows(Controls, IDC_F1_FIRST), "each row's id is its place in resource.h");
 
-constexpr std::size_t Row(int id) { return static_cast<std::size_t>(id - IDC_F1_FIRST); }
+constexpr std::size_t Row(int id)
+{
+    return static_cast<std::size_t>(id - IDC_F1_FIRST);
+}
 
 // The controls the engine knows, indexed by its Widget values.
-inline constexpr std::array<int, WidgetCount> WidgetIds = {
-    IDC_F1_COMBO1, IDC_F1_COMBO2, IDC_F1_COMBO3, IDC_F1_LABEL4, IDC_F1_TEXT1, IDC_F1_TEXT2};
+inline constexpr std::array<int, WidgetCount> WidgetIds = {IDC_F1_COMBO1, IDC_F1_COMBO2, IDC_F1_COMBO3,
+                                                           IDC_F1_LABEL4, IDC_F1_TEXT1,  IDC_F1_TEXT2};
 static_assert(WidgetIds[static_cast<std::size_t>(Widget::Text2)] == IDC_F1_TEXT2, "in Widget order");
 
 // The frame around Text1 and the two crosses on Text2's corners.

@@ -25,15 +25,20 @@ LaidOutWindow::Frame AboutFrame()
 {
     // Fixed dialog frame with only the close button. WS_CLIPCHILDREN keeps the
     // background fill off the labels, which paint their own slice of it.
-    return {L"Kalvio.Form2", L"O programu", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-            WS_EX_DLGMODALFRAME, ClientWidth, ClientHeight,
-            LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KALVIO)), nullptr};
+    return {L"Kalvio.Form2",
+            L"O programu",
+            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+            WS_EX_DLGMODALFRAME,
+            ClientWidth,
+            ClientHeight,
+            LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KALVIO)),
+            nullptr};
 }
 
 UniqueIcon LoadProgramIcon(int size)
 {
-    const HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KALVIO),
-                                   IMAGE_ICON, size, size, LR_DEFAULTCOLOR);
+    const HANDLE icon =
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KALVIO), IMAGE_ICON, size, size, LR_DEFAULTCOLOR);
     Check(icon != nullptr, "LoadImageW (program icon)");
     return UniqueIcon(static_cast<HICON>(icon));
 }
@@ -84,9 +89,9 @@ private:
     void Image2_Click();
 
     const LateBoundApis& apis_;
-    UniqueBitmap background_;     // Image1, at the client size for the DPI
+    UniqueBitmap background_;      // Image1, at the client size for the DPI
     UniqueBrush backgroundBrush_;  // the same picture, for filling label boxes
-    UniqueIcon icon_;  // caption, Alt+Tab and Image2
+    UniqueIcon icon_;              // caption, Alt+Tab and Image2
     UniqueIcon smallIcon_;
 };
 
@@ -167,8 +172,8 @@ void Form2::AboutWindow::OnDrawItem(const DRAWITEMSTRUCT& item) const
     SetBrushOrgEx(item.hDC, -offset.x, -offset.y, nullptr);
     FillRect(item.hDC, &item.rcItem, backgroundBrush_.Get());
     const int size = TwipsToPixels(IconTwips, Dpi());
-    Check(DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, icon_.Get(), size, size, 0,
-                     nullptr, DI_NORMAL) != FALSE,
+    Check(DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, icon_.Get(), size, size, 0, nullptr, DI_NORMAL) !=
+              FALSE,
           "DrawIconEx");
 }
 
@@ -185,9 +190,15 @@ void Form2::AboutWindow::OnCancel()
     PostMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
-void Form2::AboutWindow::Label4_Click() { WebLinks::Open(apis_, WebLinks::MakerAddress); }
+void Form2::AboutWindow::Label4_Click()
+{
+    WebLinks::Open(apis_, WebLinks::MakerAddress);
+}
 
-void Form2::AboutWindow::Image2_Click() { WebLinks::Open(apis_, WebLinks::GameAddress); }
+void Form2::AboutWindow::Image2_Click()
+{
+    WebLinks::Open(apis_, WebLinks::GameAddress);
+}
 
 void Form2::AboutWindow::OnNcDestroy()
 {

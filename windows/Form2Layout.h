@@ -43,6 +43,8 @@ static_assert(SpacesAfter(VersionLine, static_cast<int>(sizeof KALVIO_ABOUT_VERS
 
 // Children created later sit lower in the stacking order, so Image2 comes
 // last: under the labels.
+// One control a row; the formatter leaves the table alone.
+// clang-format off
 inline constexpr std::array<ControlSpec, 7> Controls = {{
     {IDC_F2_LABEL1, L"STATIC", L"Kalvio! " KALVIO_ABOUT_VERSION, LineLabel, 0, 720, 120, 1710, 240, FontRole::Bold, Fit::ToText},
     {IDC_F2_LABEL2, L"STATIC", L"Copyright © 2026 Kalvio Soft", LineLabel, 0, 720, 480, 2340, 195, FontRole::Default, Fit::ToText},
@@ -52,10 +54,14 @@ inline constexpr std::array<ControlSpec, 7> Controls = {{
     {IDC_F2_LABEL6, L"STATIC", VersionLine, LineLabel, 0, 120, 2280, 3870, 195, FontRole::Default, Fit::ToText},
     {IDC_F2_IMAGE2, L"STATIC", L"", Picture, 0, 120, 120, IconTwips, IconTwips, FontRole::Default, Fit::Fixed},
 }};
+// clang-format on
 
 static_assert(IdsNumberRows(Controls, IDC_F2_FIRST), "each row's id is its place in resource.h");
 
-constexpr std::size_t Row(int id) { return static_cast<std::size_t>(id - IDC_F2_FIRST); }
+constexpr std::size_t Row(int id)
+{
+    return static_cast<std::size_t>(id - IDC_F2_FIRST);
+}
 
 inline constexpr wchar_t Label4Tip[] = L"Více informací";
 inline constexpr wchar_t Image2Tip[] = L"Hvězdolet – vesmírná hra ke stažení";

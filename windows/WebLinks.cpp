@@ -2,7 +2,6 @@
 
 #include "Text.h"
 
-
 namespace WebLinks {
 
 void Open(const LateBoundApis& apis, const std::wstring& address)

@@ -24,8 +24,7 @@ constexpr bool IsBareHttpAddress(const wchar_t* address)
     if (*address == L'\0') return false;
     for (; *address != L'\0'; ++address) {
         const wchar_t c = *address;
-        const bool hostChar = (c >= L'a' && c <= L'z') || (c >= L'0' && c <= L'9') ||
-                              c == L'-' || c == L'.';
+        const bool hostChar = (c >= L'a' && c <= L'z') || (c >= L'0' && c <= L'9') || c == L'-' || c == L'.';
         if (!hostChar) return false;
     }
     return true;

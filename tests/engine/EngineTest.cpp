@@ -51,15 +51,17 @@ TEST(LifeNumber, ReducesTheDigitsOfTheListTextsToOneDigitAndItsReadings)
         std::string year, month, day;
         int n;
     } rows[] = {
-        {"1984", "7", "23", 7},                // 34, 7
-        {"1999", "9", "29", 3},                // 48, 12, 3
-        {"2000", "1", "1", 4},                 // 4 at once
-        {"1900", "10", "10", 3},               // 12, 3
-        {"2008", "", "", 1},                   // the year alone: 10, 1
-        {"19a84", "7 ", "-23", 7},             // anything but a digit adds nothing
-        {"\xC4\x9B" "1999", "9", "29\xFF", 3},  // nor do stray bytes
+        {"1984", "7", "23", 7},     // 34, 7
+        {"1999", "9", "29", 3},     // 48, 12, 3
+        {"2000", "1", "1", 4},      // 4 at once
+        {"1900", "10", "10", 3},    // 12, 3
+        {"2008", "", "", 1},        // the year alone: 10, 1
+        {"19a84", "7 ", "-23", 7},  // anything but a digit adds nothing
+        {"\xC4\x9B"
+         "1999",
+         "9", "29\xFF", 3},                       // nor do stray bytes
         {"1" + std::string(22, '9'), "", "", 1},  // 199, 19, 10, 1: a fourth pass
-        {"", "", "", 0},                        // no digits at all
+        {"", "", "", 0},                          // no digits at all
     };
     for (const auto& row : rows) {
         ops.lists[Widget::Combo1] = {{row.year}, row.year.empty() ? -1 : 0};
@@ -73,7 +75,10 @@ TEST(LifeNumber, ReducesTheDigitsOfTheListTextsToOneDigitAndItsReadings)
 
 class DateLists : public ::testing::Test {
 protected:
-    void SetUp() override { ops.clock = [this] { return today; }; }
+    void SetUp() override
+    {
+        ops.clock = [this] { return today; };
+    }
 
     // The program starts with an empty readings table.
     void StartOn(Date date)
@@ -113,8 +118,10 @@ TEST_F(DateLists, StartUpFillsTheListsAndCascadesIntoTheNumberOfTheDefaultDate)
         EXPECT_EQ(ops.Entries(Widget::Combo2), NumberTexts(1, 12));
         EXPECT_EQ(ops.Entries(Widget::Combo3), NumberTexts(1, row.days));
         // The day's Click computes, then the month's own closing computation.
-        EXPECT_EQ(ops.events, Join({{"select Combo1 " + std::to_string(row.today.year - 18)}, Shown(row.yearAlone),
-                                    Refill("select Combo2 " + std::to_string(row.today.month), row.day), Shown(row.n),
+        EXPECT_EQ(ops.events, Join({{"select Combo1 " + std::to_string(row.today.year - 18)},
+                                    Shown(row.yearAlone),
+                                    Refill("select Combo2 " + std::to_string(row.today.month), row.day),
+                                    Shown(row.n),
                                     Shown(row.n)}));
     }
 }
@@ -135,10 +142,9 @@ TEST_F(DateLists, EachMonthRefillsTheDayListToItsLengthAndReselectsToday)
         const char* month;
         int today, days, selected, n;
     } rows[] = {
-        {"2", "1", 31, 31, 31, 6},  {"1", "2", 30, 29, 29, 5},  {"2", "3", 1, 31, 1, 5},
-        {"3", "4", 31, 30, 30, 8},  {"4", "5", 5, 31, 5, 2},    {"5", "6", 31, 30, 30, 1},
-        {"6", "7", 7, 31, 7, 6},    {"9", "8", 31, 31, 31, 4},  {"8", "9", 31, 30, 30, 4},
-        {"11", "10", 10, 31, 10, 3}, {"10", "11", 31, 30, 30, 6}, {"2", "12", 12, 31, 12, 7},
+        {"2", "1", 31, 31, 31, 6}, {"1", "2", 30, 29, 29, 5},   {"2", "3", 1, 31, 1, 5},     {"3", "4", 31, 30, 30, 8},
+        {"4", "5", 5, 31, 5, 2},   {"5", "6", 31, 30, 30, 1},   {"6", "7", 7, 31, 7, 6},     {"9", "8", 31, 31, 31, 4},
+        {"8", "9", 31, 30, 30, 4}, {"11", "10", 10, 31, 10, 3}, {"10", "11", 31, 30, 30, 6}, {"2", "12", 12, 31, 12, 7},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(::testing::Message() << "month " << row.month << " on day " << row.today);
@@ -147,8 +153,8 @@ TEST_F(DateLists, EachMonthRefillsTheDayListToItsLengthAndReselectsToday)
         ops.events.clear();
         Pick(Widget::Combo2, row.month);
         EXPECT_EQ(ops.Entries(Widget::Combo3), NumberTexts(1, row.days));
-        EXPECT_EQ(ops.events, Join({Refill("select Combo2 " + std::string(row.month), row.selected), Shown(row.n),
-                                    Shown(row.n)}));
+        EXPECT_EQ(ops.events,
+                  Join({Refill("select Combo2 " + std::string(row.month), row.selected), Shown(row.n), Shown(row.n)}));
     }
 }
 

@@ -42,7 +42,10 @@ protected:
     Form1 form;
 };
 
-int Px(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
+int Px(int twips, UINT dpi)
+{
+    return MulDiv(twips, static_cast<int>(dpi), 1440);
+}
 
 // The box shows its text from the first line to the last, nothing scrolled away.
 void ExpectWhollyVisible(HWND box)
@@ -156,8 +159,11 @@ TEST_F(MainWindow, ScreenReadersNameEachListAndBoxAfterItsLabel)
     const struct {
         int id;
         const wchar_t* name;
-    } expected[] = {{IDC_F1_COMBO1, L"Rok"}, {IDC_F1_COMBO2, L"Měsíc"}, {IDC_F1_COMBO3, L"Den"},
-                    {IDC_F1_TEXT1, L"Jaký(á) jste..."}, {IDC_F1_TEXT2, L"Jaký(á) jste...v partnerském vztahu"}};
+    } expected[] = {{IDC_F1_COMBO1, L"Rok"},
+                    {IDC_F1_COMBO2, L"Měsíc"},
+                    {IDC_F1_COMBO3, L"Den"},
+                    {IDC_F1_TEXT1, L"Jaký(á) jste..."},
+                    {IDC_F1_TEXT2, L"Jaký(á) jste...v partnerském vztahu"}};
     for (const auto& e : expected) {
         // Windows names a control without a name of its own after the label
         // just before it in z-order; Wine's oleacc does so for edit boxes.

@@ -43,8 +43,8 @@ TEST(Kalvio, StartsPicksOpensBothLinksAndClosesCleanly)
 {
     // winebrowser hands every http address to the programs named here.
     const std::wstring browser = L"/bin/sh \"" + std::wstring(recorderPath.begin(), recorderPath.end()) + L"\"";
-    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers", REG_SZ,
-                              browser.c_str(), static_cast<DWORD>((browser.size() + 1) * sizeof(wchar_t))),
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", L"Browsers", REG_SZ, browser.c_str(),
+                              static_cast<DWORD>((browser.size() + 1) * sizeof(wchar_t))),
               ERROR_SUCCESS);
     const std::wstring exe(exePath.begin(), exePath.end());
     std::wstring commandLine = L"\"" + exe + L"\"";  // Wine takes / in Windows paths
@@ -53,8 +53,8 @@ TEST(Kalvio, StartsPicksOpensBothLinksAndClosesCleanly)
     PROCESS_INFORMATION process{};
     // Wine now and then refuses a start right after another program ended.
     ASSERT_TRUE(WaitFor([&] {
-        return CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                              &startup, &process) != FALSE;
+        return CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                              &process) != FALSE;
     }));
     HWND main = nullptr;
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(main = FindWindowW(L"Kalvio.Form1", L"Kalvio!")); }));

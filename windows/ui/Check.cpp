@@ -7,7 +7,6 @@
 void Check(bool ok, const char* call)
 {
     if (!ok) {
-        throw std::runtime_error(std::string(call) + " failed (error " +
-                                 std::to_string(GetLastError()) + ")");
+        throw std::runtime_error(std::string(call) + " failed (error " + std::to_string(GetLastError()) + ")");
     }
 }

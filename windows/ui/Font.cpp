@@ -11,9 +11,8 @@ namespace {
 
 UniqueFont CreateFace(const wchar_t* face, int height, int weight)
 {
-    const HFONT font = CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET,
-                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                   DEFAULT_PITCH | FF_SWISS, face);
+    const HFONT font = CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,
+                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face);
     Check(font != nullptr, "CreateFontW");
     return UniqueFont(font);
 }

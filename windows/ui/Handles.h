@@ -59,7 +59,10 @@ using UniqueLocal = UniqueHandle<Pointer, FreeLocalMemory>;
 class WindowDC {
 public:
     explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
-    ~WindowDC() { if (dc_) ReleaseDC(hwnd_, dc_); }
+    ~WindowDC()
+    {
+        if (dc_) ReleaseDC(hwnd_, dc_);
+    }
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
     HDC Get() const { return dc_; }

@@ -14,8 +14,8 @@ void LaidOutWindow::Create(HWND owner)
     RegisterClassOnce(frame_.className, frame_.icon, frame_.background);
     const SIZE outer =
         OuterSizeForClient(frame_.clientWidth, frame_.clientHeight, frame_.style, frame_.exStyle, SystemDpi());
-    Window::Create(frame_.className, frame_.caption, frame_.style, frame_.exStyle, CW_USEDEFAULT,
-                   CW_USEDEFAULT, outer.cx, outer.cy, owner);
+    Window::Create(frame_.className, frame_.caption, frame_.style, frame_.exStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                   outer.cx, outer.cy, owner);
 }
 
 void LaidOutWindow::OnCreate()
@@ -52,7 +52,9 @@ void LaidOutWindow::ApplyDpi(UINT dpi)
 
 HFONT LaidOutWindow::FontFor(FontRole role) const
 {
-    const UniqueFont& font = role == FontRole::Number ? fonts_.number : role == FontRole::Bold ? fonts_.bold : fonts_.normal;
+    const UniqueFont& font = role == FontRole::Number ? fonts_.number
+                             : role == FontRole::Bold ? fonts_.bold
+                                                      : fonts_.normal;
     return font ? font.Get() : fonts_.normal.Get();
 }
 

@@ -20,8 +20,7 @@ std::wstring TextOf(HWND control)
 
 bool IsDropDownList(const ControlSpec& design)
 {
-    return (design.style & CBS_DROPDOWNLIST) == CBS_DROPDOWNLIST &&
-           std::wstring(design.className) == L"COMBOBOX";
+    return (design.style & CBS_DROPDOWNLIST) == CBS_DROPDOWNLIST && std::wstring(design.className) == L"COMBOBOX";
 }
 
 // A closed drop-down list sizes itself from its font; nudge its selection
@@ -49,8 +48,7 @@ RECT DesignedRect(const ControlSpec& design, UINT dpi)
 void MoveIfChanged(HWND control, int x, int y, int width, int height)
 {
     const RECT now = RectInParent(control);
-    if (now.left == x && now.top == y && now.right - now.left == width && now.bottom - now.top == height)
-        return;
+    if (now.left == x && now.top == y && now.right - now.left == width && now.bottom - now.top == height) return;
     SetWindowPos(control, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -119,10 +117,10 @@ HWND CreateControl(HWND parent, const ControlSpec& design, UINT dpi, HFONT font)
 {
     const RECT r = PlacedRect(design, dpi, design.text, font);
     const int extra = IsDropDownList(design) ? ExtraHeightAtBirth(font) : 0;
-    const HWND control = CreateWindowExW(
-        design.exStyle, design.className, design.text, design.style | WS_CHILD | WS_VISIBLE, r.left,
-        r.top, r.right - r.left, r.bottom - r.top + extra, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), GetModuleHandleW(nullptr), nullptr);
+    const HWND control =
+        CreateWindowExW(design.exStyle, design.className, design.text, design.style | WS_CHILD | WS_VISIBLE, r.left,
+                        r.top, r.right - r.left, r.bottom - r.top + extra, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), GetModuleHandleW(nullptr), nullptr);
     Check(control != nullptr, "CreateWindowExW (control)");
     // No class takes its font at creation: a message must bring it.
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

@@ -7,9 +7,9 @@
 enum class FontRole { Default, Bold, Number };
 
 enum class Fit {
-    Fixed,              // keeps its box
-    ToText,             // takes its text's size from its top-left corner
-    ToTextKeepCentre,   // takes its text's size around its centre
+    Fixed,             // keeps its box
+    ToText,            // takes its text's size from its top-left corner
+    ToTextKeepCentre,  // takes its text's size around its centre
 };
 
 struct ControlSpec {

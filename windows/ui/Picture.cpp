@@ -15,7 +15,10 @@ template <class Interface>
 class ComPtr {
 public:
     ComPtr() = default;
-    ~ComPtr() { if (p_) p_->Release(); }
+    ~ComPtr()
+    {
+        if (p_) p_->Release();
+    }
     ComPtr(const ComPtr&) = delete;
     ComPtr& operator=(const ComPtr&) = delete;
 
@@ -78,8 +81,7 @@ void BuildPipeline(IWICImagingFactory* factory, const Bytes& bytes, int width, i
     CheckHr(stream->InitializeFromMemory(const_cast<BYTE*>(bytes.data), bytes.size),
             "IWICStream::InitializeFromMemory");
     ComPtr<IWICBitmapDecoder> decoder;
-    CheckHr(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnLoad,
-                                             decoder.Out()),
+    CheckHr(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnLoad, decoder.Out()),
             "IWICImagingFactory::CreateDecoderFromStream");
     ComPtr<IWICBitmapFrameDecode> frame;
     CheckHr(decoder->GetFrame(0, frame.Out()), "IWICBitmapDecoder::GetFrame");
@@ -88,10 +90,8 @@ void BuildPipeline(IWICImagingFactory* factory, const Bytes& bytes, int width, i
     CheckHr(scaler->Initialize(frame.Get(), static_cast<UINT>(width), static_cast<UINT>(height),
                                WICBitmapInterpolationModeFant),
             "IWICBitmapScaler::Initialize");
-    CheckHr(factory->CreateFormatConverter(converter.Out()),
-            "IWICImagingFactory::CreateFormatConverter");
-    CheckHr(converter->Initialize(scaler.Get(), GUID_WICPixelFormat32bppBGR,
-                                  WICBitmapDitherTypeNone, nullptr, 0.0,
+    CheckHr(factory->CreateFormatConverter(converter.Out()), "IWICImagingFactory::CreateFormatConverter");
+    CheckHr(converter->Initialize(scaler.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
                                   WICBitmapPaletteTypeCustom),
             "IWICFormatConverter::Initialize");
 }
@@ -112,8 +112,7 @@ UniqueBitmap LoadPictureResource(const LateBoundApis& apis, int resourceId, int 
     void* bits = nullptr;
     UniqueBitmap bitmap = MakeDibSection(width, height, &bits);
     const UINT stride = static_cast<UINT>(width) * 4;
-    CheckHr(converter->CopyPixels(nullptr, stride, stride * static_cast<UINT>(height),
-                                  static_cast<BYTE*>(bits)),
+    CheckHr(converter->CopyPixels(nullptr, stride, stride * static_cast<UINT>(height), static_cast<BYTE*>(bits)),
             "IWICFormatConverter::CopyPixels");
     return bitmap;
 }

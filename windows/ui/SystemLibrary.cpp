@@ -5,13 +5,15 @@
 #include <stdexcept>
 #include <string>
 
-SystemLibrary::SystemLibrary(const wchar_t* name)
-    : module_(LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32))
+SystemLibrary::SystemLibrary(const wchar_t* name) : module_(LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32))
 {
     Check(module_ != nullptr, "LoadLibraryExW");
 }
 
-SystemLibrary::~SystemLibrary() { FreeLibrary(module_); }
+SystemLibrary::~SystemLibrary()
+{
+    FreeLibrary(module_);
+}
 
 void SystemLibrary::ThrowMissing(const char* name)
 {

@@ -30,8 +30,17 @@ std::string FromWide(UINT codePage, const std::wstring& text)
 
 }  // namespace
 
-std::wstring Widen(const std::string& utf8) { return ToWide(CP_UTF8, utf8); }
+std::wstring Widen(const std::string& utf8)
+{
+    return ToWide(CP_UTF8, utf8);
+}
 
-std::string Narrow(const std::wstring& utf16) { return FromWide(CP_UTF8, utf16); }
+std::string Narrow(const std::wstring& utf16)
+{
+    return FromWide(CP_UTF8, utf16);
+}
 
-std::string ToAnsi(const std::wstring& utf16) { return FromWide(CP_ACP, utf16); }
+std::string ToAnsi(const std::wstring& utf16)
+{
+    return FromWide(CP_ACP, utf16);
+}

@@ -41,15 +41,15 @@ void Window::RegisterClassOnce(const wchar_t* className, HICON icon, HBRUSH back
     Check(RegisterClassExW(&wc) != 0, "RegisterClassExW");
 }
 
-void Window::Create(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle,
-                    int x, int y, int width, int height, HWND owner)
+void Window::Create(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle, int x, int y,
+                    int width, int height, HWND owner)
 {
-    const HWND hwnd = CreateWindowExW(exStyle, className, caption, style, x, y, width, height,
-                                      owner, nullptr, GetModuleHandleW(nullptr), this);
+    const HWND hwnd = CreateWindowExW(exStyle, className, caption, style, x, y, width, height, owner, nullptr,
+                                      GetModuleHandleW(nullptr), this);
     if (!hwnd) {
-        throw std::runtime_error(createError_.empty() ? "CreateWindowExW failed (error " +
-                                                            std::to_string(GetLastError()) + ")"
-                                                      : createError_);
+        throw std::runtime_error(createError_.empty()
+                                     ? "CreateWindowExW failed (error " + std::to_string(GetLastError()) + ")"
+                                     : createError_);
     }
 }
 

@@ -27,8 +27,8 @@ protected:
     // Registers the class once per process.
     static void RegisterClassOnce(const wchar_t* className, HICON icon, HBRUSH background);
     // Creates the window; WM_CREATE returning -1 surfaces here as an exception.
-    void Create(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle,
-                int x, int y, int width, int height, HWND owner);
+    void Create(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle, int x, int y, int width,
+                int height, HWND owner);
 
     // Destroys the window now, while what it draws with still exists.
     void Destroy();
