@@ -1,8 +1,8 @@
 // Kalvio: the program's entry. Opens the main window and runs the message loop.
-#include "Check.h"
-#include "Dpi.h"
+#include "ui/Check.h"
+#include "ui/Dpi.h"
 #include "Form1.h"
-#include "MessageLoop.h"
+#include "ui/MessageLoop.h"
 
 #include <windows.h>
 #include <commctrl.h>

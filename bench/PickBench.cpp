@@ -5,10 +5,10 @@
 // list's selection changes and the window hears CBN_SELCHANGE.
 //
 // Usage: pick_bench [PICKS]   (default 200)
-#include "Check.h"
+#include "ui/Check.h"
 #include "Form1.h"
 #include "Statistics.h"
-#include "resource.h"
+#include "res/resource.h"
 
 #include <windows.h>
 #include <commctrl.h>

@@ -7,7 +7,7 @@
 //
 // It prints figures measured in this one run and whether they meet the
 // targets; the exit status only says whether the measurement worked.
-#include "Handles.h"
+#include "ui/Handles.h"
 #include "Statistics.h"
 
 #include <windows.h>

@@ -13,9 +13,8 @@ endif()
 
 # Hardening for the shipped executable: ASLR with high-entropy addresses,
 # NX, and stack protection. MinGW builds bring their own stack guard
-# (windows/ui/StackGuard.cpp): libssp's seeds itself through the crypto
+# (kalvio_stack_guard, windows/ui/): libssp's seeds itself through the crypto
 # provider at every start.
-set(KALVIO_STACK_GUARD_SOURCE ${CMAKE_SOURCE_DIR}/windows/ui/StackGuard.cpp)
 function(kalvio_harden target)
     if(MSVC)
         target_compile_options(${target} PRIVATE /GS /guard:cf)
@@ -23,8 +22,7 @@ function(kalvio_harden target)
     else()
         target_compile_options(${target} PRIVATE -fstack-protector-strong)
         if(MINGW)
-            target_sources(${target} PRIVATE ${KALVIO_STACK_GUARD_SOURCE})
-            target_link_libraries(${target} PRIVATE advapi32)
+            target_link_libraries(${target} PRIVATE kalvio_stack_guard advapi32)
         endif()
         target_link_options(${target} PRIVATE
             -Wl,--dynamicbase -Wl,--high-entropy-va -Wl,--nxcompat -fstack-protector-strong)

@@ -1,6 +1,6 @@
-#include "Engine.h"
+#include "engine/Engine.h"
 
-#include "Readings.h"
+#include "engine/Readings.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // The main window's date lists, their calendar rules and the life number.
 // Owned by the main window for its lifetime; reaches widgets and the clock
 // only through Operations.
-#include "Operations.h"
+#include "engine/Operations.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "Readings.h"
+#include "engine/Readings.h"
 
 #include <cstddef>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 #include "ControlOperations.h"
 
-#include "Check.h"
-#include "Text.h"
+#include "ui/Check.h"
+#include "ui/Text.h"
 
 #include <stdexcept>
 

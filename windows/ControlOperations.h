@@ -1,6 +1,6 @@
 #pragma once
 // The engine's verbs carried out on the main window's real controls.
-#include "Operations.h"
+#include "engine/Operations.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // The program's report of a failure it cannot go on after.
-#include "Check.h"
-#include "Text.h"
+#include "ui/Check.h"
+#include "ui/Text.h"
 
 #include <windows.h>
 

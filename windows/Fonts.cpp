@@ -1,6 +1,6 @@
 #include "Fonts.h"
 
-#include "Font.h"
+#include "ui/Font.h"
 
 namespace {
 

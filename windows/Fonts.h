@@ -1,6 +1,6 @@
 #pragma once
 // The program's fonts, made for a given DPI.
-#include "Handles.h"
+#include "ui/Handles.h"
 
 #include <windows.h>
 

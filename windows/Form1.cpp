@@ -1,12 +1,12 @@
 #include "Form1.h"
 
-#include "Check.h"
-#include "Dpi.h"
-#include "FitText.h"
+#include "ui/Check.h"
+#include "ui/Dpi.h"
+#include "ui/FitText.h"
 #include "Fonts.h"
 #include "Form1Layout.h"
-#include "Tooltip.h"
-#include "resource.h"
+#include "ui/Tooltip.h"
+#include "res/resource.h"
 
 using namespace Form1Layout;
 

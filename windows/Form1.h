@@ -1,10 +1,10 @@
 #pragma once
 // The main window: the three date lists, the life number and the readings.
 #include "ControlOperations.h"
-#include "Engine.h"
+#include "engine/Engine.h"
 #include "Form2.h"
-#include "Handles.h"
-#include "LaidOutWindow.h"
+#include "ui/Handles.h"
+#include "ui/LaidOutWindow.h"
 
 #include <memory>
 

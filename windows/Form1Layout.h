@@ -1,8 +1,8 @@
 #pragma once
 // The main window's layout, in twips: the one list of its controls.
-#include "Layout.h"
-#include "Operations.h"
-#include "resource.h"
+#include "ui/Layout.h"
+#include "engine/Operations.h"
+#include "res/resource.h"
 
 #include <array>
 #include <cstddef>

@@ -1,15 +1,15 @@
 #include "Form2.h"
 
-#include "Dpi.h"
-#include "Check.h"
+#include "ui/Dpi.h"
+#include "ui/Check.h"
 #include "Fonts.h"
 #include "Form2Layout.h"
-#include "Handles.h"
-#include "Picture.h"
-#include "Tooltip.h"
+#include "ui/Handles.h"
+#include "ui/Picture.h"
+#include "ui/Tooltip.h"
 #include "WebLinks.h"
-#include "LaidOutWindow.h"
-#include "resource.h"
+#include "ui/LaidOutWindow.h"
+#include "res/resource.h"
 
 #include <memory>
 #include <utility>

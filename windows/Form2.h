@@ -1,6 +1,6 @@
 #pragma once
 // The about window: built on first use, rebuilt after the user closed it.
-#include "LateBoundApis.h"
+#include "ui/LateBoundApis.h"
 
 #include <memory>
 

@@ -1,9 +1,9 @@
 #pragma once
 // The about window's layout and texts, in twips: the one list of its controls.
 #include "KalvioVersion.h"
-#include "Layout.h"
+#include "ui/Layout.h"
 #include "WebLinks.h"
-#include "resource.h"
+#include "res/resource.h"
 
 #include <array>
 #include <cstddef>

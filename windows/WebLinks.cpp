@@ -1,6 +1,6 @@
 #include "WebLinks.h"
 
-#include "Text.h"
+#include "ui/Text.h"
 
 namespace WebLinks {
 

@@ -2,7 +2,7 @@
 // The about window's two web addresses, and handing one to the browser.
 // Both hosts sit under the reserved .example domain, so no stranger can
 // ever own the site a click sends the user to.
-#include "LateBoundApis.h"
+#include "ui/LateBoundApis.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 // The life number and the date lists, seen through the recorder: what each
 // computation writes, and every list event of a start-up or a pick in order.
-#include "Engine.h"
+#include "engine/Engine.h"
 #include "FakeOperations.h"
-#include "Readings.h"
+#include "engine/Readings.h"
 
 #include <gtest/gtest.h>
 

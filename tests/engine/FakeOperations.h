@@ -1,7 +1,7 @@
 #pragma once
 // In-memory widgets and clock for the engine tests. Keeps the lists as a user
 // would see them and records every other call, in order, as a line of text.
-#include "Operations.h"
+#include "engine/Operations.h"
 
 #include <algorithm>
 #include <functional>

@@ -1,6 +1,6 @@
 // The readings table: the openings and titles exactly as designed, one
 // paragraph each at a length the boxes can hold, and nothing outside 1..19.
-#include "Readings.h"
+#include "engine/Readings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The about window as the main window opens it, and the objects both
 // windows leave behind over long use.
 #include "Form1.h"
-#include "Harness.h"
-#include "resource.h"
+#include "harness/Harness.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The real main window, built in this process: its layout at the screen's
 // DPI, the keyboard, screen-reader names, the number label and the readings.
-#include "Dpi.h"
-#include "FitText.h"
+#include "ui/Dpi.h"
+#include "ui/FitText.h"
 #include "Fonts.h"
 #include "Form1.h"
 #include "Form1Layout.h"
-#include "Harness.h"
-#include "resource.h"
+#include "harness/Harness.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 #include <commctrl.h>

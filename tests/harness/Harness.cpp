@@ -1,6 +1,6 @@
-#include "Harness.h"
+#include "harness/Harness.h"
 
-#include "MessageLoop.h"
+#include "ui/MessageLoop.h"
 
 #include <winternl.h>
 

@@ -3,9 +3,9 @@
 // window reach the browser, and Alt+F4 ends it with status 0.
 //
 // Usage (under Wine): smoke Z:/path/to/Kalvio.exe /path/to/record-url.sh
-#include "Harness.h"
+#include "harness/Harness.h"
 #include "WebLinks.h"
-#include "resource.h"
+#include "res/resource.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "Check.h"
+#include "ui/Check.h"
 
 #include <windows.h>
 

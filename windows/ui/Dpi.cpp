@@ -1,7 +1,7 @@
-#include "Dpi.h"
+#include "ui/Dpi.h"
 
-#include "Handles.h"
-#include "SystemLibrary.h"
+#include "ui/Handles.h"
+#include "ui/SystemLibrary.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "FitText.h"
+#include "ui/FitText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // A multi-line edit box with no scroll bars that must show its whole text.
-#include "Handles.h"
+#include "ui/Handles.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "Font.h"
+#include "ui/Font.h"
 
-#include "Check.h"
-#include "Dpi.h"
+#include "ui/Check.h"
+#include "ui/Dpi.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #pragma once
 // Fonts by face, size and weight for a given DPI.
-#include "Handles.h"
+#include "ui/Handles.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "LaidOutWindow.h"
+#include "ui/LaidOutWindow.h"
 
-#include "Check.h"
-#include "Dpi.h"
+#include "ui/Check.h"
+#include "ui/Dpi.h"
 
 LaidOutWindow::~LaidOutWindow()
 {

@@ -2,9 +2,9 @@
 // A top-level window built from a layout table in twips: its class, its size
 // for the DPI, its controls and their fonts, all kept right when the DPI
 // changes. A window of the program adds only what is its own.
-#include "Handles.h"
-#include "Layout.h"
-#include "Window.h"
+#include "ui/Handles.h"
+#include "ui/Layout.h"
+#include "ui/Window.h"
 
 #include <array>
 #include <cstddef>

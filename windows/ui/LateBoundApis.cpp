@@ -1,4 +1,4 @@
-#include "LateBoundApis.h"
+#include "ui/LateBoundApis.h"
 
 LateBoundApis::LateBoundApis()
     : ole32_(L"ole32.dll"),

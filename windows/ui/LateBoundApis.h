@@ -6,7 +6,7 @@
 #include <objbase.h>
 #include <shellapi.h>
 
-#include "SystemLibrary.h"
+#include "ui/SystemLibrary.h"
 
 class LateBoundApis {
 public:

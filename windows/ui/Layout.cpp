@@ -1,8 +1,8 @@
-#include "Layout.h"
+#include "ui/Layout.h"
 
-#include "Dpi.h"
-#include "Check.h"
-#include "Handles.h"
+#include "ui/Dpi.h"
+#include "ui/Check.h"
+#include "ui/Handles.h"
 
 #include <string>
 

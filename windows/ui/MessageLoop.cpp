@@ -1,7 +1,7 @@
-#include "MessageLoop.h"
+#include "ui/MessageLoop.h"
 
-#include "Check.h"
-#include "Window.h"
+#include "ui/Check.h"
+#include "ui/Window.h"
 
 void DispatchProgramMessage(MSG& msg)
 {

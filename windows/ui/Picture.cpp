@@ -1,6 +1,6 @@
-#include "Picture.h"
+#include "ui/Picture.h"
 
-#include "Check.h"
+#include "ui/Check.h"
 
 #include <wincodec.h>
 

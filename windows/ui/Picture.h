@@ -1,7 +1,7 @@
 #pragma once
 // Pictures compiled into the executable, decoded by Windows Imaging Component.
-#include "Handles.h"
-#include "LateBoundApis.h"
+#include "ui/Handles.h"
+#include "ui/LateBoundApis.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "SystemLibrary.h"
+#include "ui/SystemLibrary.h"
 
-#include "Check.h"
+#include "ui/Check.h"
 
 #include <stdexcept>
 #include <string>

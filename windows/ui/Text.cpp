@@ -1,4 +1,4 @@
-#include "Text.h"
+#include "ui/Text.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "Tooltip.h"
+#include "ui/Tooltip.h"
 
-#include "Check.h"
+#include "ui/Check.h"
 
 #include <commctrl.h>
 

@@ -1,6 +1,6 @@
-#include "Window.h"
+#include "ui/Window.h"
 
-#include "Check.h"
+#include "ui/Check.h"
 
 #include <exception>
 #include <stdexcept>
