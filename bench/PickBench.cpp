@@ -5,13 +5,13 @@
 // list's selection changes and the window hears CBN_SELCHANGE.
 //
 // Usage: pick_bench [PICKS]   (default 200)
-#include "ui/Check.h"
 #include "Form1.h"
 #include "Statistics.h"
 #include "res/resource.h"
+#include "ui/Check.h"
+#include "ui/Startup.h"
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -51,8 +51,7 @@ int CountDays(HWND form)
 
 int Run(int picks)
 {
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
+    PrepareForWindows();
     Form1 form;
     form.Show(SW_SHOWNORMAL);
     PumpPending();

@@ -7,8 +7,8 @@
 //
 // It prints figures measured in this one run and whether they meet the
 // targets; the exit status only says whether the measurement worked.
-#include "ui/Handles.h"
 #include "Statistics.h"
+#include "ui/Handles.h"
 
 #include <windows.h>
 #include <psapi.h>

@@ -16,9 +16,6 @@ public:
     // selections cascade into the day list and the first life number.
     void Form_Load();
 
-    // A list was picked, by the user or by a selection from code.
-    void Click(Widget list);
-
     void Combo1_Click();
     void Combo2_Click();
     void Combo3_Click();
@@ -30,9 +27,9 @@ public:
     void FillDays30();
     void FillFebruary();
 
-    float GetDigitSum() const { return DigitSum; }
-
 private:
+    // A list was picked by a selection from code.
+    void Click(Widget list);
     // Selects from code and runs the list's Click before returning.
     void SelectByText(Widget list, const std::string& text);
     void SumDigits();

@@ -4,8 +4,15 @@
 #include <cstddef>
 #include <string>
 
-// The main window's widgets that the engine touches.
-enum class Widget { Combo1, Combo2, Combo3, Label4, Text1, Text2 };
+// The main window's widgets that the engine touches, by their design names.
+enum class Widget {
+    Combo1,  // the year list, under "Rok"
+    Combo2,  // the month list, under "Měsíc"
+    Combo3,  // the day list, under "Den"
+    Label4,  // the life number
+    Text1,   // the personality reading
+    Text2,   // the partnership reading
+};
 constexpr std::size_t WidgetCount = 6;
 
 struct Date {

@@ -21,7 +21,7 @@ struct SlotText {
 // the opening sentences and the titles keep their plain spaces as designed.
 // One reading a line, as it reads; the formatter leaves the table alone.
 // clang-format off
-constexpr SlotText kTexts[] = {
+constexpr SlotText Texts[] = {
     {1,
      "Jednička odkazuje na ego. Máte silnou osobnost a\u00A0vnímáte se jako střed světa. Dokážete projevit laskavost i\u00A0obětavost, hrozí však, že se z\u00A0vás stane klasický egoista, který myslí jen na sebe."},
     {2,
@@ -95,7 +95,7 @@ ReadingsTable Module1::Readings;
 
 void Module1::InitReadings()
 {
-    for (const SlotText& entry : kTexts) {
+    for (const SlotText& entry : Texts) {
         Readings.Set(entry.slot, entry.text);
     }
 }

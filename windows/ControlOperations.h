@@ -12,17 +12,20 @@
 class ControlOperations : public Operations {
 public:
     // The controls, indexed by Widget.
-    using Controls = std::array<HWND, WidgetCount>;
+    using WidgetHandles = std::array<HWND, WidgetCount>;
     // Called after a caption or text changed: Label4 takes its text's size,
     // a reading box makes its text fit.
     using Changed = std::function<void(Widget)>;
 
     // Captions and texts are held, latest only, until WriteHeld: a window
     // that is not shown yet gets each control written once.
-    ControlOperations(const Controls& controls, Changed changed);
+    ControlOperations(const WidgetHandles& handles, Changed changed);
 
     // Writes each held caption and text once, then lets writes through.
     void WriteHeld();
+    // A list stops redrawing at the first change of a fill and redraws once,
+    // here: the window calls this each time an engine handler returns.
+    void EndFills();
 
     void ListAppend(Widget list, const std::string& text, int position) override;
     void ListClear(Widget list) override;
@@ -33,15 +36,14 @@ public:
     Date Today() const override;
 
 private:
-    HWND Handle(Widget widget) const { return controls_[static_cast<std::size_t>(widget)]; }
+    HWND Handle(Widget widget) const { return handles_[static_cast<std::size_t>(widget)]; }
     void Write(Widget widget, const std::string& text);
-    void BeginFill(Widget list);
-    void EndFill(Widget list) const;
+    void Show(Widget widget, const std::wstring& text);
+    void StopRedraw(Widget list);
 
-    Controls controls_;
+    WidgetHandles handles_;
     Changed changed_;
     bool holding_ = true;
     std::array<std::optional<std::wstring>, WidgetCount> held_;
-    // Lists in the middle of a fill, not redrawing until it ends.
-    mutable std::array<bool, WidgetCount> filling_{};
+    std::array<bool, WidgetCount> filling_{};  // lists not redrawing until EndFills
 };

@@ -15,7 +15,7 @@ constexpr std::initializer_list<const wchar_t*> SansSerif = {L"MS Sans Serif", L
 
 }  // namespace
 
-UniqueFont MakeDefaultFont(UINT dpi, int centiPoints)
+UniqueFont MakeNormalFont(UINT dpi, int centiPoints)
 {
     return MakeFont(SansSerif, centiPoints, FW_NORMAL, dpi, CzechLetters);
 }

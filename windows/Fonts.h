@@ -4,10 +4,11 @@
 
 #include <windows.h>
 
-// "MS Sans Serif" 8 pt, Central European: the default of every control.
-// A reading box that cannot show its whole text asks for a smaller size.
-constexpr int DefaultCentiPoints = 800;
-UniqueFont MakeDefaultFont(UINT dpi, int centiPoints = DefaultCentiPoints);
+// "MS Sans Serif" 8 pt, Central European: the font of every control without
+// one of its own. A reading box that cannot show its whole text asks for a
+// smaller size.
+constexpr int NormalCentiPoints = 800;
+UniqueFont MakeNormalFont(UINT dpi, int centiPoints = NormalCentiPoints);
 // "MS Sans Serif" 9.75 pt bold, Central European.
 UniqueFont MakeBoldFont(UINT dpi);
 // "Arial" 36 pt bold, Central European: the life number.

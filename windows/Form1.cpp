@@ -1,12 +1,13 @@
 #include "Form1.h"
 
+#include "Fonts.h"
+#include "Form1Layout.h"
+#include "ProgramIcon.h"
+#include "res/resource.h"
 #include "ui/Check.h"
 #include "ui/Dpi.h"
 #include "ui/FitText.h"
-#include "Fonts.h"
-#include "Form1Layout.h"
 #include "ui/Tooltip.h"
-#include "res/resource.h"
 
 using namespace Form1Layout;
 
@@ -15,14 +16,9 @@ namespace {
 LaidOutWindow::Frame MainFrame()
 {
     // Fixed single border with caption and system menu; no sizing, no min/max box.
-    return {L"Kalvio.Form1",
-            L"Kalvio!",
-            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-            0,
-            ClientWidth,
-            ClientHeight,
-            LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KALVIO)),
-            GetSysColorBrush(COLOR_BTNFACE)};
+    constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    return {L"Kalvio.Form1", L"Kalvio!",   style,         0,
+            ClientWidth,     ClientHeight, ProgramIcon(), GetSysColorBrush(COLOR_BTNFACE)};
 }
 
 // A reading never shrinks below this to fit its box.
@@ -46,61 +42,93 @@ void Form1::Show(int showCommand)
     ops_->WriteHeld();
     ShowWindow(Handle(), showCommand);
     UpdateWindow(Handle());
-    Check(PostMessageW(Handle(), AddTooltipMessage, 0, 0) != 0, "PostMessageW (tool tip)");
-}
-
-HWND Form1::Control(Widget widget) const
-{
-    return LaidOutWindow::Control(Row(WidgetIds[static_cast<std::size_t>(widget)]));
+    Check(PostMessageW(Handle(), AfterFirstPaintMessage, 0, 0) != 0, "PostMessageW (after the first paint)");
 }
 
 LaidOutWindow::Fonts Form1::MakeFonts(UINT dpi)
 {
-    return {MakeDefaultFont(dpi), UniqueFont(), MakeNumberFont(dpi)};
+    return {MakeNormalFont(dpi), UniqueFont(), MakeNumberFont(dpi)};
 }
 
 void Form1::OnCreated()
 {
-    ControlOperations::Controls controls{};
-    for (std::size_t w = 0; w < WidgetCount; ++w) controls[w] = Control(static_cast<Widget>(w));
-    ops_ = std::make_unique<ControlOperations>(controls, [this](Widget widget) { OnWidgetChanged(widget); });
+    ControlOperations::WidgetHandles handles{};
+    for (std::size_t w = 0; w < WidgetCount; ++w) handles[w] = Control(WidgetIds[w]);
+    ops_ = std::make_unique<ControlOperations>(handles, [this](Widget widget) { OnWidgetChanged(widget); });
     engine_ = std::make_unique<Engine>(*ops_);
-    engine_->Form_Load();
+    RunEngine(&Engine::Form_Load);
+}
+
+void Form1::RunEngine(void (Engine::*handler)())
+{
+    (engine_.get()->*handler)();
+    // The lists the handler filled redraw once, now that it is done.
+    ops_->EndFills();
+}
+
+void Form1::OnControl(int id, WORD code)
+{
+    // A pick in a list (with the mouse or the keys) and a click on the number
+    // are all the window answers; a double-click on the number, like any
+    // other event, does nothing.
+    switch (id) {
+    case IDC_F1_COMBO1:
+        if (code == CBN_SELCHANGE) RunEngine(&Engine::Combo1_Click);
+        break;
+    case IDC_F1_COMBO2:
+        if (code == CBN_SELCHANGE) RunEngine(&Engine::Combo2_Click);
+        break;
+    case IDC_F1_COMBO3:
+        if (code == CBN_SELCHANGE) RunEngine(&Engine::Combo3_Click);
+        break;
+    case IDC_F1_LABEL4:
+        if (code == STN_CLICKED) Label4_Click();
+        break;
+    default: break;
+    }
 }
 
 void Form1::OnDpiApplied()
 {
     // At creation the boxes are still empty; their texts are fitted as written.
     if (!ops_) return;
-    FitReading(Widget::Text1);
-    FitReading(Widget::Text2);
+    FitReading(IDC_F1_TEXT1, text1Font_);
+    FitReading(IDC_F1_TEXT2, text2Font_);
 }
 
 void Form1::OnWidgetChanged(Widget widget)
 {
-    if (widget == Widget::Label4) PlaceLabel4();
-    if (widget == Widget::Text1 || widget == Widget::Text2) FitReading(widget);
+    switch (widget) {
+    case Widget::Label4:
+        PlaceLabel4();
+        // The number takes no focus: without this a screen reader would not
+        // say the result of a pick.
+        AnnounceLiveRegionChange(Control(IDC_F1_LABEL4));
+        break;
+    case Widget::Text1: FitReading(IDC_F1_TEXT1, text1Font_); break;
+    case Widget::Text2: FitReading(IDC_F1_TEXT2, text2Font_); break;
+    default: break;  // lists are not written as texts
+    }
 }
 
 void Form1::PlaceLabel4()
 {
     // The label is transparent: the window repaints what lay under the old
     // caption and lies under the new one (the heading overlaps it).
-    const HWND label = Control(Widget::Label4);
+    const HWND label = Control(IDC_F1_LABEL4);
     RECT area = RectInParent(label);
-    PlaceControl(label, Controls[Row(IDC_F1_LABEL4)], Dpi());
+    Replace(IDC_F1_LABEL4);
     const RECT now = RectInParent(label);
     UnionRect(&area, &area, &now);
     RedrawWindow(Handle(), &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void Form1::FitReading(Widget box)
+void Form1::FitReading(int id, UniqueFont& smallerFont)
 {
     // The boxes have no scroll bars: a reading too long for its box at the
     // screen's scale and fonts gets a smaller font instead of being cut.
-    UniqueFont& own = box == Widget::Text1 ? text1Font_ : text2Font_;
-    own = FitTextToBox(Control(box), FontFor(FontRole::Default), DefaultCentiPoints, SmallestReadingCentiPoints,
-                       [this](int centiPoints) { return MakeDefaultFont(Dpi(), centiPoints); });
+    smallerFont = FitTextToBox(Control(id), FontFor(FontRole::Normal), NormalCentiPoints, SmallestReadingCentiPoints,
+                               [this](int centiPoints) { return MakeNormalFont(Dpi(), centiPoints); });
 }
 
 void Form1::OnPaint() const
@@ -120,7 +148,7 @@ void Form1::OnPaint() const
 
 bool Form1::IsReadingBox(HWND hwnd) const
 {
-    return hwnd == Control(Widget::Text1) || hwnd == Control(Widget::Text2);
+    return hwnd == Control(IDC_F1_TEXT1) || hwnd == Control(IDC_F1_TEXT2);
 }
 
 bool Form1::PreTranslate(const MSG& msg)
@@ -134,18 +162,6 @@ bool Form1::PreTranslate(const MSG& msg)
         return true;
     }
     return false;
-}
-
-void Form1::OnControl(std::size_t row, WORD code)
-{
-    const int id = Controls[row].id;
-    if (code == CBN_SELCHANGE) {
-        for (std::size_t w = 0; w < WidgetCount; ++w) {
-            if (WidgetIds[w] == id) engine_->Click(static_cast<Widget>(w));
-        }
-    } else if (IsClick(code) && id == IDC_F1_LABEL4) {
-        Label4_Click();
-    }
 }
 
 LRESULT Form1::OnCtlColorStatic(HDC dc, HWND label) const
@@ -166,7 +182,7 @@ LRESULT Form1::OnCtlColorEdit(HDC dc) const
 
 bool Form1::OnSetCursor(HWND under) const
 {
-    if (under != Control(Widget::Label4)) return false;
+    if (under != Control(IDC_F1_LABEL4)) return false;
     SetCursor(LoadCursorW(nullptr, IDC_HELP));
     return true;
 }
@@ -178,7 +194,7 @@ void Form1::OnActivate(WPARAM wParam)
         const HWND focus = GetFocus();
         if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
     } else {
-        SetFocus(lastFocus_ ? lastFocus_ : Control(Widget::Combo1));
+        SetFocus(lastFocus_ ? lastFocus_ : Control(IDC_F1_COMBO1));
     }
 }
 
@@ -193,16 +209,19 @@ void Form1::OnNextDlgCtl(WPARAM wParam, LPARAM lParam)
     if (IsReadingBox(next)) SendMessageW(next, EM_SETSEL, 0, -1);
 }
 
-void Form1::AddNumberTooltip()
+void Form1::AfterFirstPaint()
 {
-    if (hasTooltip_) return;
-    AddTooltip(Handle(), Control(Widget::Label4), L"Kalvio!");
-    hasTooltip_ = true;
+    if (apis_) return;
+    const HWND number = Control(IDC_F1_LABEL4);
+    AddTooltip(Handle(), number, L"Kalvio!");
+    apis_ = std::make_unique<LateBoundApis>();
+    numberRegion_ = std::make_unique<LiveRegion>(*apis_, number);
 }
 
 void Form1::Label4_Click()
 {
-    if (!about_) about_ = std::make_unique<Form2>();
+    AfterFirstPaint();  // the about window needs COM and the shell
+    if (!about_) about_ = std::make_unique<Form2>(*apis_);
     about_->Show();
 }
 
@@ -224,10 +243,13 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE: OnActivate(wParam); return 0;
     case WM_NEXTDLGCTL: OnNextDlgCtl(wParam, lParam); return 0;
     case WM_HELP: Label4_Click(); return TRUE;  // F1 opens the about window
-    case AddTooltipMessage: AddNumberTooltip(); return 0;
+    case AfterFirstPaintMessage: AfterFirstPaint(); return 0;
     case WM_PAINT: OnPaint(); return 0;
     case WM_CLOSE: Form_Unload(); return 0;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_DESTROY:
+        numberRegion_.reset();  // while the label still exists
+        PostQuitMessage(0);
+        return 0;
     default: break;
     }
     return LaidOutWindow::HandleMessage(message, wParam, lParam);

@@ -1,19 +1,21 @@
 #pragma once
 // The main window: the three date lists, the life number and the readings.
 #include "ControlOperations.h"
-#include "engine/Engine.h"
 #include "Form2.h"
+#include "engine/Engine.h"
 #include "ui/Handles.h"
 #include "ui/LaidOutWindow.h"
+#include "ui/LateBoundApis.h"
+#include "ui/LiveRegion.h"
 
 #include <memory>
 
 class Form1 : public LaidOutWindow {
 public:
-    // Posted by Show after the first paint: the number's tool tip is made
-    // then rather than during start-up. A test that pumps the window's
-    // messages after Show gets the tool tip.
-    static constexpr UINT AddTooltipMessage = WM_APP + 1;
+    // Posted by Show: the number's tool tip and live region, which the first
+    // paint does not need, are made after it. A test that pumps the window's
+    // messages after Show gets both.
+    static constexpr UINT AfterFirstPaintMessage = WM_APP + 1;
 
     // Builds the window and runs Form_Load; the window stays hidden until Show.
     Form1();
@@ -28,30 +30,31 @@ protected:
     Fonts MakeFonts(UINT dpi) override;
     void OnCreated() override;
     void OnDpiApplied() override;
-    void OnControl(std::size_t row, WORD code) override;
+    void OnControl(int id, WORD code) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    HWND Control(Widget widget) const;
+    void RunEngine(void (Engine::*handler)());
     bool IsReadingBox(HWND hwnd) const;
     void OnWidgetChanged(Widget widget);
     void PlaceLabel4();
-    void FitReading(Widget box);
+    void FitReading(int id, UniqueFont& smallerFont);
     LRESULT OnCtlColorStatic(HDC dc, HWND label) const;
     LRESULT OnCtlColorEdit(HDC dc) const;
     bool OnSetCursor(HWND under) const;
     void OnActivate(WPARAM wParam);
     void OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
     void OnPaint() const;
-    void AddNumberTooltip();
+    void AfterFirstPaint();
     void Label4_Click();
     void Form_Unload();
 
     std::unique_ptr<ControlOperations> ops_;
     std::unique_ptr<Engine> engine_;
-    UniqueFont text1Font_;  // smaller than the default, while Text1 needs it
+    UniqueFont text1Font_;  // smaller than the design font, while Text1 needs it
     UniqueFont text2Font_;
     HWND lastFocus_ = nullptr;
-    bool hasTooltip_ = false;
+    std::unique_ptr<LateBoundApis> apis_;  // COM and the shell, loaded after the first paint
+    std::unique_ptr<LiveRegion> numberRegion_;
     std::unique_ptr<Form2> about_;  // created on the first click on the number
 };

@@ -1,8 +1,8 @@
 #pragma once
 // The main window's layout, in twips: the one list of its controls.
-#include "ui/Layout.h"
 #include "engine/Operations.h"
 #include "res/resource.h"
+#include "ui/Layout.h"
 
 #include <array>
 #include <cstddef>
@@ -28,27 +28,22 @@ constexpr DWORD ReadingBox = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_
 // One control a row; the formatter leaves the table alone.
 // clang-format off
 inline constexpr std::array<ControlSpec, 13> Controls = {{
-    {IDC_F1_LABEL1, L"STATIC", L"Rok", CentredLabel, Transparent, 240, 360, 780, 195, FontRole::Default, Fit::Fixed},
-    {IDC_F1_COMBO1, L"COMBOBOX", L"", DropDownList, 0, 240, 600, 855, 315, FontRole::Default, Fit::Fixed},
-    {IDC_F1_LABEL2, L"STATIC", L"Měsíc", CentredLabel, Transparent, 1200, 360, 555, 195, FontRole::Default, Fit::Fixed},
-    {IDC_F1_COMBO2, L"COMBOBOX", L"", DropDownList, 0, 1200, 600, 615, 315, FontRole::Default, Fit::Fixed},
-    {IDC_F1_LABEL3, L"STATIC", L"Den", CentredLabel, Transparent, 1920, 360, 540, 195, FontRole::Default, Fit::Fixed},
-    {IDC_F1_COMBO3, L"COMBOBOX", L"", DropDownList, 0, 1920, 600, 615, 315, FontRole::Default, Fit::Fixed},
-    {IDC_F1_LABEL7, L"STATIC", L"Jaký(á) jste...", LeftLabel, Transparent, 240, 1200, 930, 195, FontRole::Default, Fit::ToText},
-    {IDC_F1_TEXT1, L"EDIT", L"", ReadingBox, 0, 240, 1440, 2295, 1815, FontRole::Default, Fit::Fixed},
-    {IDC_F1_LABEL8, L"STATIC", L"Jaký(á) jste...v partnerském vztahu", LeftLabel, Transparent, 2800, 1200, 2460, 195, FontRole::Default, Fit::ToText},
-    {IDC_F1_TEXT2, L"EDIT", L"", ReadingBox, 0, 2760, 1440, 2655, 1815, FontRole::Default, Fit::Fixed},
-    {IDC_F1_LABEL4, L"STATIC", L"", NumberLabel, Transparent, 3960, 240, 210, 840, FontRole::Number, Fit::ToTextKeepCentre},
-    {IDC_F1_LABEL5, L"STATIC", L"Zde zadejte datum vašeho narození", LeftLabel, Transparent, 120, 120, 2550, 195, FontRole::Default, Fit::ToText},
-    {IDC_F1_LABEL6, L"STATIC", L"Kalvio je...", CentredLabel, Transparent, 3600, 120, 1065, 195, FontRole::Default, Fit::ToText},
+    {IDC_F1_LABEL1, L"STATIC", L"Rok", CentredLabel, Transparent, 240, 360, 780, 195, FontRole::Normal, Fit::Fixed},
+    {IDC_F1_COMBO1, L"COMBOBOX", L"", DropDownList, 0, 240, 600, 855, 315, FontRole::Normal, Fit::Fixed},
+    {IDC_F1_LABEL2, L"STATIC", L"Měsíc", CentredLabel, Transparent, 1200, 360, 555, 195, FontRole::Normal, Fit::Fixed},
+    {IDC_F1_COMBO2, L"COMBOBOX", L"", DropDownList, 0, 1200, 600, 615, 315, FontRole::Normal, Fit::Fixed},
+    {IDC_F1_LABEL3, L"STATIC", L"Den", CentredLabel, Transparent, 1920, 360, 540, 195, FontRole::Normal, Fit::Fixed},
+    {IDC_F1_COMBO3, L"COMBOBOX", L"", DropDownList, 0, 1920, 600, 615, 315, FontRole::Normal, Fit::Fixed},
+    {IDC_F1_LABEL7, L"STATIC", L"Jaký(á) jste...", LeftLabel, Transparent, 240, 1200, 930, 195, FontRole::Normal, Fit::ToText},
+    {IDC_F1_TEXT1, L"EDIT", L"", ReadingBox, 0, 240, 1440, 2295, 1815, FontRole::Normal, Fit::Fixed},
+    {IDC_F1_LABEL8, L"STATIC", L"Jaký(á) jste...v partnerském vztahu", LeftLabel, Transparent, 2800, 1200, 2460, 195, FontRole::Normal, Fit::ToText},
+    {IDC_F1_TEXT2, L"EDIT", L"", ReadingBox, 0, 2760, 1440, 2655, 1815, FontRole::Normal, Fit::Fixed},
+    {IDC_F1_LABEL4, L"STATIC", L"", NumberLabel, Transparent, 3960, 240, 210, 840, FontRole::Large, Fit::ToTextKeepCentre},
+    {IDC_F1_LABEL5, L"STATIC", L"Zde zadejte datum vašeho narození", LeftLabel, Transparent, 120, 120, 2550, 195, FontRole::Normal, Fit::ToText},
+    {IDC_F1_LABEL6, L"STATIC", L"Kalvio je...", CentredLabel, Transparent, 3600, 120, 1065, 195, FontRole::Normal, Fit::ToText},
 }};
 // clang-format on
 static_assert(IdsNumberRows(Controls, IDC_F1_FIRST), "each row's id is its place in resource.h");
-
-constexpr std::size_t Row(int id)
-{
-    return static_cast<std::size_t>(id - IDC_F1_FIRST);
-}
 
 // The controls the engine knows, indexed by its Widget values.
 inline constexpr std::array<int, WidgetCount> WidgetIds = {IDC_F1_COMBO1, IDC_F1_COMBO2, IDC_F1_COMBO3,

@@ -1,15 +1,16 @@
 #include "Form2.h"
 
-#include "ui/Dpi.h"
-#include "ui/Check.h"
 #include "Fonts.h"
 #include "Form2Layout.h"
+#include "ProgramIcon.h"
+#include "WebLinks.h"
+#include "res/resource.h"
+#include "ui/Check.h"
+#include "ui/Dpi.h"
 #include "ui/Handles.h"
+#include "ui/LaidOutWindow.h"
 #include "ui/Picture.h"
 #include "ui/Tooltip.h"
-#include "WebLinks.h"
-#include "ui/LaidOutWindow.h"
-#include "res/resource.h"
 
 #include <memory>
 #include <utility>
@@ -25,30 +26,24 @@ LaidOutWindow::Frame AboutFrame()
 {
     // Fixed dialog frame with only the close button. WS_CLIPCHILDREN keeps the
     // background fill off the labels, which paint their own slice of it.
-    return {L"Kalvio.Form2",
-            L"O programu",
-            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-            WS_EX_DLGMODALFRAME,
-            ClientWidth,
-            ClientHeight,
-            LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KALVIO)),
-            nullptr};
+    constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    return {L"Kalvio.Form2", L"O programu", style,         WS_EX_DLGMODALFRAME,
+            ClientWidth,     ClientHeight,  ProgramIcon(), nullptr};
 }
 
-UniqueIcon LoadProgramIcon(int size)
+// A STATIC with SS_NOTIFY reports a quick second click as a double click;
+// on a link, it is a click all the same.
+bool IsClick(WORD code)
 {
-    const HANDLE icon =
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KALVIO), IMAGE_ICON, size, size, LR_DEFAULTCOLOR);
-    Check(icon != nullptr, "LoadImageW (program icon)");
-    return UniqueIcon(static_cast<HICON>(icon));
+    return code == STN_CLICKED || code == STN_DBLCLK;
 }
 
-// A child's top-left corner in its parent's client coordinates.
-POINT OffsetInParent(HWND child)
+// Lines a label's slice of the background brush up with the rest of the
+// picture, whose origin is the window's.
+void AlignBrushWith(HDC dc, HWND control)
 {
-    POINT origin{0, 0};
-    MapWindowPoints(child, GetParent(child), &origin, 1);
-    return origin;
+    const RECT r = RectInParent(control);
+    SetBrushOrgEx(dc, -r.left, -r.top, nullptr);
 }
 
 }  // namespace
@@ -74,13 +69,13 @@ protected:
     Fonts MakeFonts(UINT dpi) override;
     void OnCreated() override;
     void OnDpiApplied() override;
-    void OnControl(std::size_t row, WORD code) override;
+    void OnControl(int id, WORD code) override;
     void OnCancel() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void MakeBackground();
-    void SetIcons();
+    void SetIcons() const;
     void OnPaint() const;
     LRESULT OnCtlColorStatic(HDC dc, HWND label) const;
     void OnDrawItem(const DRAWITEMSTRUCT& item) const;
@@ -89,10 +84,7 @@ private:
     void Image2_Click();
 
     const LateBoundApis& apis_;
-    UniqueBitmap background_;      // Image1, at the client size for the DPI
-    UniqueBrush backgroundBrush_;  // the same picture, for filling label boxes
-    UniqueIcon icon_;              // caption, Alt+Tab and Image2
-    UniqueIcon smallIcon_;
+    UniqueBrush background_;  // Image1 at the client size for the DPI, for the window and the label boxes
 };
 
 Form2::AboutWindow::AboutWindow(HWND owner, const LateBoundApis& apis)
@@ -109,13 +101,13 @@ Form2::AboutWindow::~AboutWindow()
 
 LaidOutWindow::Fonts Form2::AboutWindow::MakeFonts(UINT dpi)
 {
-    return {MakeDefaultFont(dpi), MakeBoldFont(dpi), UniqueFont()};
+    return {MakeNormalFont(dpi), MakeBoldFont(dpi), UniqueFont()};
 }
 
 void Form2::AboutWindow::OnCreated()
 {
-    AddTooltip(Handle(), Control(Row(IDC_F2_LABEL4)), Label4Tip);
-    AddTooltip(Handle(), Control(Row(IDC_F2_IMAGE2)), Image2Tip);
+    AddTooltip(Handle(), Control(IDC_F2_LABEL4), Label4Tip);
+    AddTooltip(Handle(), Control(IDC_F2_IMAGE2), Image2Tip);
 }
 
 void Form2::AboutWindow::OnDpiApplied()
@@ -126,25 +118,20 @@ void Form2::AboutWindow::OnDpiApplied()
 
 void Form2::AboutWindow::MakeBackground()
 {
-    UniqueBitmap picture = LoadPictureResource(apis_, IDR_NIGHT_JPEG, TwipsToPixels(ClientWidth, Dpi()),
-                                               TwipsToPixels(ClientHeight, Dpi()));
+    const UniqueBitmap picture = LoadPictureResource(apis_, IDR_NIGHT_JPEG, TwipsToPixels(ClientWidth, Dpi()),
+                                                     TwipsToPixels(ClientHeight, Dpi()));
     // The brush keeps its own copy of the bitmap.
     UniqueBrush brush(CreatePatternBrush(picture.Get()));
     Check(static_cast<bool>(brush), "CreatePatternBrush");
-    background_ = std::move(picture);
-    backgroundBrush_ = std::move(brush);
+    background_ = std::move(brush);
 }
 
-void Form2::AboutWindow::SetIcons()
+void Form2::AboutWindow::SetIcons() const
 {
     // A WS_EX_DLGMODALFRAME window shows a caption icon only when given one
     // with WM_SETICON; the class icon is not enough.
-    UniqueIcon icon = LoadProgramIcon(TwipsToPixels(IconTwips, Dpi()));
-    UniqueIcon smallIcon = LoadProgramIcon(TwipsToPixels(SmallIconTwips, Dpi()));
-    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.Get()));
-    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.Get()));
-    icon_ = std::move(icon);
-    smallIcon_ = std::move(smallIcon);
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon()));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon()));
 }
 
 void Form2::AboutWindow::OnPaint() const
@@ -152,36 +139,32 @@ void Form2::AboutWindow::OnPaint() const
     PaintScope paint(Handle());
     RECT client{};
     GetClientRect(Handle(), &client);
-    FillRect(paint.Get(), &client, backgroundBrush_.Get());
+    FillRect(paint.Get(), &client, background_.Get());
 }
 
 LRESULT Form2::AboutWindow::OnCtlColorStatic(HDC dc, HWND label) const
 {
-    // The label fills its box with this brush; shifting the brush origin by
-    // the label's position lines its slice of the picture up with the rest.
-    const POINT offset = OffsetInParent(label);
-    SetBrushOrgEx(dc, -offset.x, -offset.y, nullptr);
+    // The label fills its box with the picture's slice beneath it.
+    AlignBrushWith(dc, label);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, LabelTextColour);
-    return reinterpret_cast<LRESULT>(backgroundBrush_.Get());
+    return reinterpret_cast<LRESULT>(background_.Get());
 }
 
 void Form2::AboutWindow::OnDrawItem(const DRAWITEMSTRUCT& item) const
 {
-    const POINT offset = OffsetInParent(item.hwndItem);
-    SetBrushOrgEx(item.hDC, -offset.x, -offset.y, nullptr);
-    FillRect(item.hDC, &item.rcItem, backgroundBrush_.Get());
+    AlignBrushWith(item.hDC, item.hwndItem);
+    FillRect(item.hDC, &item.rcItem, background_.Get());
     const int size = TwipsToPixels(IconTwips, Dpi());
-    Check(DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, icon_.Get(), size, size, 0, nullptr, DI_NORMAL) !=
-              FALSE,
+    Check(DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, ProgramIcon(), size, size, 0, nullptr, DI_NORMAL),
           "DrawIconEx");
 }
 
-void Form2::AboutWindow::OnControl(std::size_t row, WORD code)
+void Form2::AboutWindow::OnControl(int id, WORD code)
 {
     if (!IsClick(code)) return;
-    if (Controls[row].id == IDC_F2_LABEL4) Label4_Click();
-    if (Controls[row].id == IDC_F2_IMAGE2) Image2_Click();
+    if (id == IDC_F2_LABEL4) Label4_Click();
+    if (id == IDC_F2_IMAGE2) Image2_Click();
 }
 
 void Form2::AboutWindow::OnCancel()
@@ -203,11 +186,8 @@ void Form2::AboutWindow::Image2_Click()
 void Form2::AboutWindow::OnNcDestroy()
 {
     // The user closed the window (the children are gone by now): free its
-    // GDI and USER objects at once rather than at the next Show.
+    // picture at once rather than at the next Show.
     background_.Reset();
-    backgroundBrush_.Reset();
-    icon_.Reset();
-    smallIcon_.Reset();
 }
 
 LRESULT Form2::AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -223,7 +203,7 @@ LRESULT Form2::AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     return LaidOutWindow::HandleMessage(message, wParam, lParam);
 }
 
-Form2::Form2() : owner_(std::make_unique<Owner>()) {}
+Form2::Form2(const LateBoundApis& apis) : apis_(apis), owner_(std::make_unique<Owner>()) {}
 
 Form2::~Form2() = default;
 

@@ -6,7 +6,9 @@
 
 class Form2 {
 public:
-    Form2();
+    // Both windows open their links and decode their picture with `apis`,
+    // which must outlive this.
+    explicit Form2(const LateBoundApis& apis);
     ~Form2();
     Form2(const Form2&) = delete;
     Form2& operator=(const Form2&) = delete;
@@ -18,7 +20,7 @@ public:
 private:
     class Owner;
     class AboutWindow;
-    LateBoundApis apis_;            // outlives both windows
+    const LateBoundApis& apis_;
     std::unique_ptr<Owner> owner_;  // destroyed after the window it owns
     std::unique_ptr<AboutWindow> window_;
 };

@@ -1,9 +1,9 @@
 #pragma once
 // The about window's layout and texts, in twips: the one list of its controls.
 #include "KalvioVersion.h"
-#include "ui/Layout.h"
 #include "WebLinks.h"
 #include "res/resource.h"
+#include "ui/Layout.h"
 
 #include <array>
 #include <cstddef>
@@ -14,7 +14,6 @@ constexpr int ClientWidth = 4050;
 constexpr int ClientHeight = 2550;
 // The program icon in Image2 and in the caption, at its own size.
 constexpr int IconTwips = 480;
-constexpr int SmallIconTwips = 240;
 
 // Labels of one line never wrap, even if a rounded size comes out a pixel short.
 constexpr DWORD LineLabel = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
@@ -47,21 +46,16 @@ static_assert(SpacesAfter(VersionLine, static_cast<int>(sizeof KALVIO_ABOUT_VERS
 // clang-format off
 inline constexpr std::array<ControlSpec, 7> Controls = {{
     {IDC_F2_LABEL1, L"STATIC", L"Kalvio! " KALVIO_ABOUT_VERSION, LineLabel, 0, 720, 120, 1710, 240, FontRole::Bold, Fit::ToText},
-    {IDC_F2_LABEL2, L"STATIC", L"Copyright © 2026 Kalvio Soft", LineLabel, 0, 720, 480, 2340, 195, FontRole::Default, Fit::ToText},
-    {IDC_F2_LABEL3, L"STATIC", L"Autor: Ondřej Hálek, ondra@kalvio.example", LineLabel, 0, 720, 720, 3300, 195, FontRole::Default, Fit::ToText},
+    {IDC_F2_LABEL2, L"STATIC", L"Copyright © 2026 Kalvio Soft", LineLabel, 0, 720, 480, 2340, 195, FontRole::Normal, Fit::ToText},
+    {IDC_F2_LABEL3, L"STATIC", L"Autor: Ondřej Hálek, ondra@kalvio.example", LineLabel, 0, 720, 720, 3300, 195, FontRole::Normal, Fit::ToText},
     {IDC_F2_LABEL4, L"STATIC", WebLinks::MakerHost, LinkLabel, 0, 720, 1080, 1800, 240, FontRole::Bold, Fit::ToText},
-    {IDC_F2_LABEL5, L"STATIC", L"Navštivte naše stránky a stáhněte si další programy a hry pro váš počítač :)", WrappingLabel, 0, 120, 1800, 3855, 495, FontRole::Default, Fit::Fixed},
-    {IDC_F2_LABEL6, L"STATIC", VersionLine, LineLabel, 0, 120, 2280, 3870, 195, FontRole::Default, Fit::ToText},
-    {IDC_F2_IMAGE2, L"STATIC", L"", Picture, 0, 120, 120, IconTwips, IconTwips, FontRole::Default, Fit::Fixed},
+    {IDC_F2_LABEL5, L"STATIC", L"Navštivte naše stránky a stáhněte si další programy a hry pro váš počítač :)", WrappingLabel, 0, 120, 1800, 3855, 495, FontRole::Normal, Fit::Fixed},
+    {IDC_F2_LABEL6, L"STATIC", VersionLine, LineLabel, 0, 120, 2280, 3870, 195, FontRole::Normal, Fit::ToText},
+    {IDC_F2_IMAGE2, L"STATIC", L"", Picture, 0, 120, 120, IconTwips, IconTwips, FontRole::Normal, Fit::Fixed},
 }};
 // clang-format on
 
 static_assert(IdsNumberRows(Controls, IDC_F2_FIRST), "each row's id is its place in resource.h");
-
-constexpr std::size_t Row(int id)
-{
-    return static_cast<std::size_t>(id - IDC_F2_FIRST);
-}
 
 inline constexpr wchar_t Label4Tip[] = L"Více informací";
 inline constexpr wchar_t Image2Tip[] = L"Hvězdolet – vesmírná hra ke stažení";

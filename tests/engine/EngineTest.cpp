@@ -1,7 +1,7 @@
 // The life number and the date lists, seen through the recorder: what each
 // computation writes, and every list event of a start-up or a pick in order.
-#include "engine/Engine.h"
 #include "FakeOperations.h"
+#include "engine/Engine.h"
 #include "engine/Readings.h"
 
 #include <gtest/gtest.h>
@@ -91,7 +91,9 @@ protected:
     void Pick(Widget list, const std::string& text)
     {
         ops.ListSelectByText(list, text);
-        engine.Click(list);
+        if (list == Widget::Combo1) engine.Combo1_Click();
+        if (list == Widget::Combo2) engine.Combo2_Click();
+        if (list == Widget::Combo3) engine.Combo3_Click();
     }
 
     Date today{2026, 3, 15};

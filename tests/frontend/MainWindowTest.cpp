@@ -1,15 +1,15 @@
 // The real main window, built in this process: its layout at the screen's
 // DPI, the keyboard, screen-reader names, the number label and the readings.
-#include "ui/Dpi.h"
-#include "ui/FitText.h"
 #include "Fonts.h"
 #include "Form1.h"
 #include "Form1Layout.h"
 #include "harness/Harness.h"
 #include "res/resource.h"
+#include "ui/Dpi.h"
+#include "ui/FitText.h"
 
-#include <gtest/gtest.h>
 #include <commctrl.h>
+#include <gtest/gtest.h>
 #include <oleacc.h>
 
 #include <set>
@@ -121,8 +121,8 @@ TEST_F(MainWindow, NumberShowsTheHelpCursorAndItsToolTip)
 TEST_F(MainWindow, TabRunsThroughListsAndBoxesBothWaysAndChangesNothing)
 {
     const std::vector<int> cycle = {IDC_F1_COMBO1, IDC_F1_COMBO2, IDC_F1_COMBO3, IDC_F1_TEXT1, IDC_F1_TEXT2};
-    const std::wstring date = Selected(Item(IDC_F1_COMBO1)) + Selected(Item(IDC_F1_COMBO3));
-    const std::wstring reading = TextOf(Item(IDC_F1_TEXT1)) + TextOf(Item(IDC_F1_TEXT2));
+    const std::wstring date = SelectedEntry(Item(IDC_F1_COMBO1)) + SelectedEntry(Item(IDC_F1_COMBO3));
+    const std::wstring reading = WindowText(Item(IDC_F1_TEXT1)) + WindowText(Item(IDC_F1_TEXT2));
     SetFocus(Item(IDC_F1_COMBO3));
     for (std::size_t i = 1; i <= cycle.size(); ++i) {
         Press(VK_TAB);
@@ -132,8 +132,8 @@ TEST_F(MainWindow, TabRunsThroughListsAndBoxesBothWaysAndChangesNothing)
         Press(VK_TAB, {VK_SHIFT});
         EXPECT_EQ(GetFocus(), Item(cycle[(2 + 2 * cycle.size() - i) % cycle.size()])) << "Shift+Tab " << i;
     }
-    EXPECT_EQ(Selected(Item(IDC_F1_COMBO1)) + Selected(Item(IDC_F1_COMBO3)), date);
-    EXPECT_EQ(TextOf(Item(IDC_F1_TEXT1)) + TextOf(Item(IDC_F1_TEXT2)), reading);
+    EXPECT_EQ(SelectedEntry(Item(IDC_F1_COMBO1)) + SelectedEntry(Item(IDC_F1_COMBO3)), date);
+    EXPECT_EQ(WindowText(Item(IDC_F1_TEXT1)) + WindowText(Item(IDC_F1_TEXT2)), reading);
 }
 
 TEST_F(MainWindow, EscapeKeepsTheProgramAndF1OpensTheAboutWindowWhichEscapeCloses)
@@ -169,7 +169,7 @@ TEST_F(MainWindow, ScreenReadersNameEachListAndBoxAfterItsLabel)
         // just before it in z-order; Wine's oleacc does so for edit boxes.
         const HWND before = GetWindow(Item(e.id), GW_HWNDPREV);
         EXPECT_EQ(ClassOf(before), L"Static");
-        EXPECT_EQ(TextOf(before), e.name);
+        EXPECT_EQ(WindowText(before), e.name);
         if (ClassOf(Item(e.id)) != L"Edit") continue;
         // The object Windows makes for a control without one of its own.
         IAccessible* accessible = nullptr;
@@ -222,7 +222,7 @@ TEST_F(MainWindow, EveryReadingIsWhollyVisibleInItsBox)
     std::set<std::wstring> numbers;
     for (int year = 1900; year <= 1908; ++year) {
         PickFirstOfJanuary(std::to_wstring(year));
-        numbers.insert(TextOf(Item(IDC_F1_LABEL4)));
+        numbers.insert(WindowText(Item(IDC_F1_LABEL4)));
         for (int id : {IDC_F1_TEXT1, IDC_F1_TEXT2}) {
             SCOPED_TRACE(year);
             ExpectWhollyVisible(Item(id));
@@ -241,11 +241,11 @@ TEST_F(MainWindow, ATextTooLongForItsBoxGetsASmallerFontRatherThanBeingCut)
 {
     // Readings fit under Wine; other fonts and scales may need more lines.
     const HWND box = Item(IDC_F1_TEXT2);
-    const std::wstring reading = TextOf(box);
+    const std::wstring reading = WindowText(box);
     SetWindowTextW(box, (reading + L" " + reading).c_str());
     const auto design = reinterpret_cast<HFONT>(SendMessageW(Item(IDC_F1_LABEL8), WM_GETFONT, 0, 0));
-    const UniqueFont smaller = FitTextToBox(box, design, DefaultCentiPoints, 500,
-                                            [this](int centiPoints) { return MakeDefaultFont(Dpi(), centiPoints); });
+    const UniqueFont smaller = FitTextToBox(box, design, NormalCentiPoints, 500,
+                                            [this](int centiPoints) { return MakeNormalFont(Dpi(), centiPoints); });
     EXPECT_TRUE(smaller);
     ExpectWhollyVisible(box);
 }

@@ -1,5 +1,6 @@
 #include "harness/Harness.h"
 
+#include "ui/ComboBox.h"
 #include "ui/MessageLoop.h"
 
 #include <winternl.h>
@@ -32,13 +33,6 @@ void Pump(int quietMs)
     }
 }
 
-std::wstring TextOf(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 std::wstring ClassOf(HWND window)
 {
     wchar_t name[64] = {};
@@ -46,17 +40,9 @@ std::wstring ClassOf(HWND window)
     return name;
 }
 
-std::wstring Selected(HWND combo)
-{
-    wchar_t text[16] = {};  // list entries are short numbers; none selected leaves it empty
-    SendMessageW(combo, CB_GETLBTEXT, SendMessageW(combo, CB_GETCURSEL, 0, 0), reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
 void Pick(HWND combo, const std::wstring& entry)
 {
-    const LRESULT index =
-        SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry.c_str()));
+    const LRESULT index = FindEntry(combo, entry);
     if (index == CB_ERR) throw std::invalid_argument("no such entry in the list");
     SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
@@ -161,17 +147,6 @@ std::vector<HWND> WindowsOfClass(const wchar_t* className, bool hiddenToo)
     Search search{className, hiddenToo, {}};
     EnumThreadWindows(GetCurrentThreadId(), CollectIfClass, reinterpret_cast<LPARAM>(&search));
     return search.found;
-}
-
-int LineHeight(HWND control)
-{
-    const HDC dc = GetDC(control);
-    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    return metrics.tmHeight;
 }
 
 long GdiObjects()

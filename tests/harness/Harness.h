@@ -2,6 +2,10 @@
 // What the Windows tests do to the program's windows: real input through
 // SendInput, picks with the messages a real pick sends, and the program's
 // own message loop to hand on what reaches this process.
+#include "ui/ComboBox.h"
+#include "ui/Font.h"
+#include "ui/Text.h"
+
 #include <windows.h>
 
 #include <initializer_list>
@@ -14,9 +18,7 @@ namespace harness {
 // for `quietMs` milliseconds.
 void Pump(int quietMs = 30);
 
-std::wstring TextOf(HWND window);
 std::wstring ClassOf(HWND window);
-std::wstring Selected(HWND combo);
 
 // Selects the entry and tells the parent, as a pick with the mouse does.
 void Pick(HWND combo, const std::wstring& entry);
@@ -32,9 +34,6 @@ void Click(HWND window);
 // The top-level windows of this thread with this class (the visible ones only,
 // unless hidden ones are asked for too).
 std::vector<HWND> WindowsOfClass(const wchar_t* className, bool hiddenToo = false);
-
-// The height of a line of text in the control's font.
-int LineHeight(HWND control);
 
 // GDI objects and windows (the USER objects a program makes most) of this
 // process; under Wine, which lacks GetGuiResources, read from its GDI table.

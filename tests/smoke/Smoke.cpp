@@ -3,8 +3,8 @@
 // window reach the browser, and Alt+F4 ends it with status 0.
 //
 // Usage (under Wine): smoke Z:/path/to/Kalvio.exe /path/to/record-url.sh
-#include "harness/Harness.h"
 #include "WebLinks.h"
+#include "harness/Harness.h"
 #include "res/resource.h"
 
 #include <windows.h>
@@ -62,16 +62,16 @@ TEST(Kalvio, StartsPicksOpensBothLinksAndClosesCleanly)
 
     SYSTEMTIME today{};
     GetLocalTime(&today);
-    EXPECT_EQ(Selected(item(main, IDC_F1_COMBO1)), std::to_wstring(today.wYear - 18));
-    EXPECT_EQ(Selected(item(main, IDC_F1_COMBO2)), std::to_wstring(today.wMonth));
-    EXPECT_EQ(Selected(item(main, IDC_F1_COMBO3)), std::to_wstring(today.wDay));
-    const std::wstring number = TextOf(item(main, IDC_F1_LABEL4));
+    EXPECT_EQ(SelectedEntry(item(main, IDC_F1_COMBO1)), std::to_wstring(today.wYear - 18));
+    EXPECT_EQ(SelectedEntry(item(main, IDC_F1_COMBO2)), std::to_wstring(today.wMonth));
+    EXPECT_EQ(SelectedEntry(item(main, IDC_F1_COMBO3)), std::to_wstring(today.wDay));
+    const std::wstring number = WindowText(item(main, IDC_F1_LABEL4));
     EXPECT_FALSE(number.empty());
 
     ASSERT_TRUE(BringToFront(main));
     Press(VK_DOWN);  // the focus starts in the year list
-    EXPECT_TRUE(WaitFor([&] { return Selected(item(main, IDC_F1_COMBO1)) == std::to_wstring(today.wYear - 17); }));
-    EXPECT_NE(TextOf(item(main, IDC_F1_LABEL4)), number);
+    EXPECT_TRUE(WaitFor([&] { return SelectedEntry(item(main, IDC_F1_COMBO1)) == std::to_wstring(today.wYear - 17); }));
+    EXPECT_NE(WindowText(item(main, IDC_F1_LABEL4)), number);
 
     Click(item(main, IDC_F1_LABEL4));
     HWND about = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/FitText.h"
 
+#include "ui/Font.h"
+
 namespace {
 
 // Lines the box shows at once in its current font.
@@ -7,11 +9,8 @@ int VisibleLines(HWND edit)
 {
     RECT format{};
     SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-    WindowDC dc(edit);
-    SelectScope font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0)));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc.Get(), &metrics);
-    return metrics.tmHeight > 0 ? (format.bottom - format.top) / metrics.tmHeight : 0;
+    const int lineHeight = LineHeight(edit);
+    return lineHeight > 0 ? (format.bottom - format.top) / lineHeight : 0;
 }
 
 bool ShowsWholeText(HWND edit)

@@ -52,3 +52,12 @@ UniqueFont MakeFont(std::initializer_list<const wchar_t*> faces, int centiPoints
     }
     return CreateFace(*faces.begin(), height, weight);
 }
+
+int LineHeight(HWND control)
+{
+    WindowDC dc(control);
+    SelectScope font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.Get(), &metrics);
+    return metrics.tmHeight;
+}

@@ -11,3 +11,6 @@
 // picks for the first. Central European character set.
 UniqueFont MakeFont(std::initializer_list<const wchar_t*> faces, int centiPoints, int weight, UINT dpi,
                     const wchar_t* letters);
+
+// The height of a line of text in the control's font, in pixels.
+int LineHeight(HWND control);

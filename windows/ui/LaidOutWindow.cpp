@@ -3,6 +3,9 @@
 #include "ui/Check.h"
 #include "ui/Dpi.h"
 
+#include <stdexcept>
+#include <string>
+
 LaidOutWindow::~LaidOutWindow()
 {
     // Gone before the fonts it draws with.
@@ -52,10 +55,29 @@ void LaidOutWindow::ApplyDpi(UINT dpi)
 
 HFONT LaidOutWindow::FontFor(FontRole role) const
 {
-    const UniqueFont& font = role == FontRole::Number ? fonts_.number
+    const UniqueFont& font = role == FontRole::Large  ? fonts_.large
                              : role == FontRole::Bold ? fonts_.bold
                                                       : fonts_.normal;
     return font ? font.Get() : fonts_.normal.Get();
+}
+
+std::size_t LaidOutWindow::RowOf(int id) const
+{
+    for (std::size_t row = 0; row < controls_.size(); ++row) {
+        if (design_[row].id == id) return row;
+    }
+    throw std::logic_error("no control " + std::to_string(id) + " in the layout");
+}
+
+HWND LaidOutWindow::Control(int id) const
+{
+    return controls_[RowOf(id)];
+}
+
+void LaidOutWindow::Replace(int id)
+{
+    const std::size_t row = RowOf(id);
+    PlaceControl(controls_[row], design_[row], dpi_);
 }
 
 void LaidOutWindow::OnDpiChanged(UINT dpi, const RECT& suggested)
@@ -73,9 +95,7 @@ void LaidOutWindow::OnCommand(WPARAM wParam)
         OnCancel();
         return;
     }
-    for (std::size_t row = 0; row < count_; ++row) {
-        if (design_[row].id == id) OnControl(row, HIWORD(wParam));
-    }
+    OnControl(id, HIWORD(wParam));
 }
 
 LRESULT LaidOutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)

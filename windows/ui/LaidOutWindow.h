@@ -23,11 +23,11 @@ public:
     };
 
     // The fonts the controls get by their role; a missing one falls back to
-    // the default font.
+    // the normal font.
     struct Fonts {
         UniqueFont normal;
         UniqueFont bold;
-        UniqueFont number;
+        UniqueFont large;
     };
 
     ~LaidOutWindow() override;
@@ -43,7 +43,10 @@ protected:
     // from the constructor of the most derived class.
     void Create(HWND owner);
 
-    HWND Control(std::size_t row) const { return controls_.at(row); }
+    // The control with this id in the layout table.
+    HWND Control(int id) const;
+    // Places the control again, as its text now needs.
+    void Replace(int id);
     UINT Dpi() const { return dpi_; }
     HFONT FontFor(FontRole role) const;
 
@@ -53,18 +56,15 @@ protected:
     // After the controls are created, and after a new DPI's fonts and places
     // before the window is redrawn.
     virtual void OnDpiApplied() {}
-    // A notification from the control in this row of the table.
-    virtual void OnControl(std::size_t row, WORD code) = 0;
+    // A notification from the control with this id.
+    virtual void OnControl(int id, WORD code) = 0;
     // Escape in a window whose keys go through the dialog manager.
     virtual void OnCancel() {}
-
-    // A STATIC with SS_NOTIFY reports a quick second click as a double
-    // click; it is a click all the same.
-    static bool IsClick(WORD code) { return code == STN_CLICKED || code == STN_DBLCLK; }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    std::size_t RowOf(int id) const;
     void OnCreate();
     void OnCommand(WPARAM wParam);
     void OnDpiChanged(UINT dpi, const RECT& suggested);

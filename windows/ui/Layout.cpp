@@ -1,8 +1,9 @@
 #include "ui/Layout.h"
 
-#include "ui/Dpi.h"
 #include "ui/Check.h"
+#include "ui/Dpi.h"
 #include "ui/Handles.h"
+#include "ui/Text.h"
 
 #include <string>
 
@@ -10,13 +11,6 @@ namespace {
 
 // Room for the dropped list of a drop-down list, below its closed box.
 constexpr int DroppedListTwips = 12 * 195;
-
-std::wstring TextOf(HWND control)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 bool IsDropDownList(const ControlSpec& design)
 {
@@ -134,7 +128,7 @@ HWND CreateControl(HWND parent, const ControlSpec& design, UINT dpi, HFONT font)
 void PlaceControl(HWND control, const ControlSpec& design, UINT dpi)
 {
     const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-    const RECT r = PlacedRect(design, dpi, TextOf(control), font);
+    const RECT r = PlacedRect(design, dpi, WindowText(control), font);
     MoveIfChanged(control, r.left, r.top, r.right - r.left, r.bottom - r.top);
     if (IsDropDownList(design)) FitClosedHeight(control, TwipsToPixels(design.height, dpi));
 }

@@ -4,7 +4,9 @@
 
 #include <cstddef>
 
-enum class FontRole { Default, Bold, Number };
+// The font a control gets from its window: the window's normal text, its
+// bold text, or its one large font.
+enum class FontRole { Normal, Bold, Large };
 
 enum class Fit {
     Fixed,             // keeps its box

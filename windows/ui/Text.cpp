@@ -44,3 +44,10 @@ std::string ToAnsi(const std::wstring& utf16)
 {
     return FromWide(CP_ACP, utf16);
 }
+
+std::wstring WindowText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
