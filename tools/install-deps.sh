@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake make g++ googletest
     g++-mingw-w64-x86-64 wine wine64 fonts-wine fonts-liberation2 locales
-    xvfb xdotool x11-apps x11-utils imagemagick icoutils python3 python3-pefile python3-pil faketime
+    xvfb python3 python3-pefile python3-pil
     nsis
 )
 

@@ -9,6 +9,9 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 [ $# -eq 2 ] || [ $# -eq 3 ] || { echo "usage: screenshot.sh KALVIO_EXE OUT_DIR [DPI]" >&2; exit 2; }
 exe=$(realpath "$1") out=$(realpath -m "$2") dpi=${3:-96}
 
+for tool in import xdotool; do
+    command -v "$tool" >/dev/null || { echo "screenshot.sh: $tool missing (apt-get install imagemagick xdotool)" >&2; exit 2; }
+done
 if [ -z "${SCREENSHOT_IN_XVFB-}" ]; then
     SCREENSHOT_IN_XVFB=1 exec "$here/wine/with-xvfb.sh" "$0" "$@"
 fi
@@ -19,7 +22,7 @@ template=${KALVIO_WINE_TEMPLATE:-${TMPDIR:-/tmp}/kalvio-screenshot-template}
 export WINEPREFIX
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/kalvio-shot.XXXXXX")
 work=$(mktemp -d)
-trap 'wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; rm -rf "$WINEPREFIX" "$work"' EXIT
+trap 'end_prefix "$WINEPREFIX"; rm -rf "$WINEPREFIX" "$work"' EXIT
 "$here/wine/new-prefix.sh" "$template" "$WINEPREFIX" "$dpi"
 mkdir -p "$out"
 

@@ -46,11 +46,7 @@ check "zip holds Kalvio.exe (the built one) and ČTI MĚ.txt (BOM, CR LF) only" 
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/kalvio-package.XXXXXX")
 export WINEPREFIX
 cleanup() {
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
-    local name
-    name=$(cat "$WINEPREFIX/wineserver" 2>/dev/null) || name=''
-    if [[ $name =~ ^wine-[A-Za-z0-9]{6}$ ]]; then rm -rf "${TMPDIR:-/tmp}/$name"; fi
+    end_prefix "$WINEPREFIX"
     rm -rf "$WINEPREFIX"
 }
 trap cleanup EXIT

@@ -35,3 +35,14 @@ ensure_locale() {
     fi
     locale-gen >/dev/null || { echo "ensure_locale: locale-gen failed" >&2; return 1; }
 }
+
+# Ends every Wine process of a prefix and removes the server's socket folder,
+# which Debian's wineserver keeps in $TMPDIR/wine-XXXXXX and names in the prefix.
+end_prefix() {
+    local prefix=$1 name
+    WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+    WINEPREFIX="$prefix" wineserver -w 2>/dev/null || true
+    name=$(cat "$prefix/wineserver" 2>/dev/null) || name=''
+    if [[ $name =~ ^wine-[A-Za-z0-9]{6}$ ]]; then rm -rf "${TMPDIR:-/tmp}/$name"; fi
+    rm -f "$prefix/wineserver"
+}

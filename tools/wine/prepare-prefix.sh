@@ -33,16 +33,8 @@ build="$template.new.$$"
 log="$template.log"
 cleanup() {
     [ -d "$build" ] || return 0
-    WINEPREFIX="$build" wineserver -k 2>/dev/null || true
-    remove_server_dir "$build"
+    end_prefix "$build"
     rm -rf "$build"
-}
-# wineserver keeps its socket in $TMPDIR/wine-XXXXXX and records the name in the prefix.
-remove_server_dir() {
-    local name
-    name=$(cat "$1/wineserver" 2>/dev/null) || return 0
-    if [[ $name =~ ^wine-[A-Za-z0-9]{6}$ ]]; then rm -rf "${TMPDIR:-/tmp}/$name"; fi
-    rm -f "$1/wineserver"
 }
 trap cleanup EXIT
 trap 'exit 130' INT
@@ -67,7 +59,7 @@ export WINEPREFIX="$build"
 find "$build/drive_c/users" -type l -lname '/*' | while read -r link; do
     rm "$link" && mkdir "$link"
 done
-remove_server_dir "$build"
+end_prefix "$build"
 echo "$stamp" >"$build/.kalvio-template"
 
 rm -rf "$template"

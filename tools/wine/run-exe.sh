@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# run-exe.sh --template DIR [--dpi N] [--faketime "YYYY-MM-DD hh:mm:ss"] [--keep] EXE [ARGS...]
+# run-exe.sh --template DIR [--dpi N] [--keep] EXE [ARGS...]
 # Runs a Windows executable in its own throw-away Wine prefix (the emulator
 # ctest uses for every Windows test) and exits with the program's status.
 # Without DISPLAY the run gets a private Xvfb. Anything the program leaves
@@ -8,14 +8,14 @@ set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 die() { echo "run-exe.sh: $*" >&2; exit 125; }
-usage='usage: run-exe.sh --template DIR [--dpi N] [--faketime "YYYY-MM-DD hh:mm:ss"] [--keep] EXE [ARGS...]'
+usage='usage: run-exe.sh --template DIR [--dpi N] [--keep] EXE [ARGS...]'
 
 args=("$@")
-template='' dpi='' fake='' keep=''
+template='' dpi='' keep=''
 while [ $# -gt 0 ]; do
     case $1 in
-        --template|--dpi|--faketime) [ $# -ge 2 ] || die "$1 needs a value"
-            case $1 in --template) template=$2 ;; --dpi) dpi=$2 ;; --faketime) fake=$2 ;; esac
+        --template|--dpi) [ $# -ge 2 ] || die "$1 needs a value"
+            case $1 in --template) template=$2 ;; --dpi) dpi=$2 ;; esac
             shift 2 ;;
         --keep) keep=1; shift ;;
         --) shift; break ;;
@@ -43,13 +43,7 @@ cleanup() {
     fi
     # Killing is much quicker than waiting for wineserver's idle shutdown (~2 s),
     # and the prefix is discarded anyway.
-    # (-k9/-k15 would stop only wineserver and leave its clients hanging.)
-    WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
-    WINEPREFIX="$prefix" wineserver -w 2>/dev/null || true
-    # wineserver keeps its socket in $TMPDIR/wine-XXXXXX, named in the prefix.
-    local name
-    name=$(cat "$prefix/wineserver" 2>/dev/null) || name=''
-    if [[ $name =~ ^wine-[A-Za-z0-9]{6}$ ]]; then rm -rf "${TMPDIR:-/tmp}/$name"; fi
+    end_prefix "$prefix"
     rm -rf "$prefix"
 }
 trap cleanup EXIT
@@ -59,16 +53,9 @@ trap 'exit 143' TERM
 
 "$here/new-prefix.sh" "$template" "$prefix" ${dpi:+"$dpi"}
 export WINEPREFIX="$prefix"
-# Windows path of start-faked.sh: a test driver inside Wine runs it with
-# CreateProcessW to start the program under test at a chosen date.
-export KALVIO_START_FAKED="Z:${here//\//\\}\\start-faked.sh"
 
 # In the background (stdin kept) so a stop signal reaches the trap at once.
-if [ -n "$fake" ]; then
-    "$here/start-faked.sh" "$fake" "$@" <&0 &
-else
-    wine "$@" <&0 &
-fi
+wine "$@" <&0 &
 status=0
 wait $! || status=$?
 exit "$status"
