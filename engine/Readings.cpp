@@ -23,32 +23,32 @@ struct SlotText {
 // clang-format off
 constexpr SlotText Texts[] = {
     {1,
-     "Jednička odkazuje na ego. Máte silnou osobnost a\u00A0vnímáte se jako střed světa. Dokážete projevit laskavost i\u00A0obětavost, hrozí však, že se z\u00A0vás stane klasický egoista, který myslí jen na sebe."},
+     "Jednička odkazuje na ego. Jste silná osobnost a\u00A0považujete se za střed světa. Umíte projevit laskavost i\u00A0obětavost, hrozí však, že z\u00A0vás bude klasický egoista, který myslí jen na sebe."},
     {2,
      "Vy se těžko rozhodujete. Uvnitř vás spolu bojují dvě osobnosti. Snadno se necháte ovlivnit, chybí vám sebedůvěra a\u00A0raději zůstáváte stranou dění."},
     {3,
-     "Trojka je harmonie, stabilita a pevnost. Máte pevné názory, které však snadno přerůstají v\u00A0tvrdohlavost."},
+     "Trojka je harmonie, stabilita a pevnost. Za svými názory si stojíte, někdy však až příliš tvrdohlavě."},
     {4,
-     "Člověk pod vlivem čísla čtyři je velmi racionální a materialistický. Odmítáte věřit tomu, co přesahuje vaše chápání."},
+     "Člověk pod vlivem čísla čtyři je velmi racionální a materialistický. Proto nevěříte ničemu, co přesahuje vaše chápání."},
     {5,
-     "Pětka vám dává vůli a touhu. Jste rozený vůdce, který dokáže strhnout ostatní. V\u00A0negativní podobě se však tento dar mění ve snahu manipulovat lidmi."},
+     "Pětka vám dává vůli a touhu. Jste rozený vůdce, který dokáže strhnout ostatní. V\u00A0horším případě se tento dar zvrhne ve snahu manipulovat lidmi."},
     {6,
-     "Z šestky přímo vyzařuje harmonie. Jste vyrovnaná osobnost obdařená přirozenou inteligencí. Občas se z\u00A0vás ale stává chytrák, který všechno ví nejlíp a\u00A0musí mluvit o\u00A0všem."},
+     "Z šestky přímo vyzařuje harmonie. Jste vyrovnaná osobnost obdařená přirozenou inteligencí. Občas se však z\u00A0vás stává chytrák, který všechno ví nejlépe a\u00A0ke všemu má co říct."},
     {7,
-     "Nositelé sedmičky jsou lidé tvůrčí. Nejlépe se uplatníte v\u00A0umělecké práci, kde dáte volný průchod své fantazii. Hrozí vám však, že ztratíte kontakt s\u00A0realitou."},
+     "Nositelé sedmičky jsou lidé tvůrčí. Proto se nejlépe uplatníte v\u00A0umělecké práci, kde dáte volný průchod své fantazii. Hrozí vám však, že se časem odtrhnete od reality."},
     {8,
-     "Kladete velký důraz na společenské postavení. Máte vysoké ambice, hodně vám záleží na kariéře a\u00A0nechybí vám rozhodnost. Své emoce držíte pod kontrolou a\u00A0za svými cíli jdete neochvějně, někdy i\u00A0za cenu osobních vztahů."},
+     "Kladete velký důraz na společenské postavení. Jste ambiciózní, kariéra je pro vás prvořadá a\u00A0rozhodnost vám nechybí. Své emoce máte pevně pod kontrolou a\u00A0za svými cíli jdete neochvějně, někdy i\u00A0za cenu osobních vztahů."},
     {9,
-     "Devítka dokáže k dosažení cílů využít ostatní. Umíte dobře plánovat, ale delší dobu se soustředit nedokážete. Překypujete energií, bohužel však i\u00A0agresivitou."},
+     "Devítka dokáže k dosažení cílů využít ostatní. Umíte dobře plánovat, ale soustředit se delší dobu nevydržíte. Překypujete energií, bohužel však i\u00A0agresivitou."},
     {11,
      "CHOROBNÁ ŽÁRLIVOST" "\r\n"
-     "Jste chorobný žárlivec! Žárlivost vás neopouští ani na okamžik a\u00A0trápí vás i\u00A0tehdy, když k\u00A0ní není sebemenší důvod. Váš protějšek musí neustále snášet vaše výčitky. Jednoho dne toho však bude mít dost a\u00A0váš vztah se rozpadne."},
+     "Jste chorobný žárlivec! Žárlivost vás neopouští ani na okamžik a\u00A0trápí vás i\u00A0tehdy, když k\u00A0ní není sebemenší důvod. Váš protějšek musí neustále snášet vaše výčitky. Jednoho dne toho však bude mít dost a\u00A0vztah se rozpadne."},
     {12,
      "MODRÉ Z NEBE" "\r\n"
-     "Uděláte pro svého/svou přítele/přítelkyni všechno. Za svou lásku budete bojovat proti všem a\u00A0žádná oběť vám nepřijde příliš velká."},
+     "Uděláte pro svého/svou přítele/přítelkyni všechno. Za lásku budete bojovat s\u00A0kýmkoli a\u00A0žádná oběť vám nepřijde příliš velká."},
     {13,
      "POTŘEBUJETE CHVÁLIT" "\r\n"
-     "Záleží vám hodně na tom, aby se vám sex s protějškem líbil a pro to uděláte cokoliv. Potřebujete však slyšet chválu a\u00A0cítit, že jste pro partnera vším. Když se vám uznání nedostane, rychle ztrácíte sebevědomí a\u00A0začínáte o\u00A0sobě pochybovat"},
+     "Záleží vám hodně na tom, aby se vám sex s protějškem líbil a pro to uděláte cokoliv. Na oplátku však potřebujete slyšet chválu a\u00A0cítit, že jste pro partnera vším. Bez uznání rychle ztrácíte sebevědomí a\u00A0začínáte o\u00A0sobě pochybovat"},
     {14,
      "PŘELÉTAVÝ PTÁČEK" "\r\n"
      "Sex sice prvotřídní, ale berete ho spíš jako sportovní výkon, hru soutěž... Dlouhé vztahy vás nelákají. Nejvíc vás baví samotné dobývání, a\u00A0jakmile je kořist ulovena, váš zájem rychle opadá. Opakování vás nudí, a\u00A0tak brzy vyrážíte na další lov."},
@@ -57,7 +57,7 @@ constexpr SlotText Texts[] = {
      "Asi bude trvat dlouho, než se někdo ocitne ve vašich náručích. Nejdřív totiž chcete mít jistotu, že jste ten pravý/ta pravá. V\u00A0běžném životě působíte něžně a\u00A0ohleduplně, ale v\u00A0posteli se z\u00A0vás stává divoch, který překvapí i\u00A0zkušeného milence."},
     {16,
      "JÁ JSEM TADY ŠÉF!" "\r\n"
-     "Opačnému pohlaví příliš nevěříte a tak chcete mít v životě i v posteli pocit že jste to Vy kdo rozhoduje. Ve vztahu proto vždy přebíráte vedení a\u00A0udáváte tón. Narazíte-li na stejně dominantní protějšek, rozejdete se okamžitě."},
+     "Opačnému pohlaví příliš nevěříte a tak chcete mít v životě i v posteli pocit že jste to Vy kdo rozhoduje. Ve vztahu vždycky přebíráte vedení a\u00A0udáváte tón. Narazíte-li na stejně dominantní protějšek, okamžitě se rozejdete."},
     {17,
      "KASKADÉR ŽIVOTA" "\r\n"
      "Adrenalin je pro vás vším. Klid ani romantika vás nelákají, toužíte po dobrodružství a\u00A0nebojíte se žádných experimentů."},
