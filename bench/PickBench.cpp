@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr double PickTargetMs = 16.0;  // one frame at 60 Hz
+constexpr double PickTargetMs = 8.0;  // half a frame at 60 Hz
 constexpr int DefaultPicks = 200;
 // April and May: every pick between them refills the day list (30 or 31).
 constexpr int Months[] = {3, 4};

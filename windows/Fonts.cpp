@@ -10,7 +10,8 @@ constexpr wchar_t CzechLetters[] = L"ÁČĎÉĚÍŇÓŘŠŤÚŮÝŽáčďéěí�
 // "MS Sans Serif" is a bitmap face with the sizes of 96 DPI screens only;
 // Windows has its TrueType twin, and Arial (Liberation Sans under Wine) has
 // every Czech letter at every size. Not Tahoma: Wine's copy claims all the
-// letters yet draws ě, ř and ů from another, bolder face.
+// letters yet draws ě, ř and ů from another, bolder face, and no glyph query
+// tells; Wine gives it only when asked for by name.
 constexpr std::initializer_list<const wchar_t*> SansSerif = {L"MS Sans Serif", L"Microsoft Sans Serif", L"Arial"};
 
 }  // namespace

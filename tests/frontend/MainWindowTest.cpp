@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <set>
 #include <vector>
 
@@ -186,6 +187,36 @@ TEST_F(MainWindow, ScreenReadersNameEachListAndBoxAfterItsLabel)
         accessible->Release();
     }
     CoUninitialize();
+}
+
+// Live-region announcements raised in this process, by window.
+std::vector<HWND> announced;
+
+void CALLBACK RecordAnnouncement(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
+{
+    if (object == OBJID_CLIENT && child == CHILDID_SELF) announced.push_back(window);
+}
+
+TEST_F(MainWindow, ScreenReadersHearEachNewNumberOnceAndNoRepeat)
+{
+    constexpr DWORD liveRegionChanged = 0x8019;
+    const HWND number = Item(IDC_F1_LABEL4);
+    const HWND year = Item(IDC_F1_COMBO1);
+    PickFirstOfJanuary(L"1900");  // 3
+    SetFocus(year);
+    const HWINEVENTHOOK hook = SetWinEventHook(liveRegionChanged, liveRegionChanged, nullptr, RecordAnnouncement,
+                                               GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    announced.clear();
+    Pick(year, L"1901");  // 4
+    Pump();
+    EXPECT_EQ(std::count(announced.begin(), announced.end(), number), 1);
+    announced.clear();
+    Pick(year, L"1910");  // 4 again
+    Pump();
+    EXPECT_EQ(std::count(announced.begin(), announced.end(), number), 0);
+    UnhookWinEvent(hook);
+    EXPECT_EQ(GetFocus(), year) << "the number took the focus";
 }
 
 // A control's pixels as the screen shows them.

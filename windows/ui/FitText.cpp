@@ -23,7 +23,9 @@ bool ShowsWholeText(HWND edit)
 UniqueFont FitTextToBox(HWND edit, HFONT designFont, int designCentiPoints, int smallestCentiPoints,
                         const std::function<UniqueFont(int centiPoints)>& makeFont)
 {
-    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(designFont), TRUE);
+    // Setting the font the box already has would lay its text out once more.
+    if (reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)) != designFont)
+        SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(designFont), TRUE);
     UniqueFont smaller;
     for (int size = designCentiPoints - 100; !ShowsWholeText(edit) && size >= smallestCentiPoints; size -= 100) {
         UniqueFont next = makeFont(size);

@@ -9,28 +9,27 @@
 
 namespace {
 
-UniqueFont CreateFace(const wchar_t* face, int height, int weight)
+UniqueFont CreateFace(const wchar_t* face, int height, int weight, DWORD precision = OUT_DEFAULT_PRECIS)
 {
-    const HFONT font = CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,
+    const HFONT font = CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, precision,
                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face);
     Check(font != nullptr, "CreateFontW");
     return UniqueFont(font);
 }
 
-// True when the font mapper gave this face at the asked size, with the
-// letters of its own. A bitmap face such as "MS Sans Serif" comes only
-// in the sizes of 96 DPI screens, and a face without the letters would have
-// them drawn from another font.
-bool IsUsable(HFONT font, const wchar_t* face, int height, const wchar_t* letters)
+// True when the font mapper gave a face at the asked size with a glyph for
+// every letter. A bitmap face such as "MS Sans Serif" comes only in the
+// sizes of 96 DPI screens. The face may carry another name than the one
+// asked for: a system without that face maps it to a stand-in (Liberation
+// Sans for Arial under Wine), which is as good at the same size.
+bool IsUsable(HFONT font, int height, const wchar_t* letters)
 {
     WindowDC screen(nullptr);
     SelectScope selected(screen.Get(), font);
     TEXTMETRICW metrics{};
-    wchar_t realised[LF_FACESIZE] = {};
     GetTextMetricsW(screen.Get(), &metrics);
-    GetTextFaceW(screen.Get(), LF_FACESIZE, realised);
     const int em = metrics.tmHeight - metrics.tmInternalLeading;
-    if (lstrcmpiW(realised, face) != 0 || std::abs(em - std::abs(height)) > 1) return false;
+    if (std::abs(em - std::abs(height)) > 1) return false;
 
     const int count = lstrlenW(letters);
     std::vector<WORD> glyphs(static_cast<std::size_t>(count));
@@ -48,9 +47,11 @@ UniqueFont MakeFont(std::initializer_list<const wchar_t*> faces, int centiPoints
     const int height = FontHeight(centiPoints, dpi);
     for (const wchar_t* face : faces) {
         UniqueFont font = CreateFace(face, height, weight);
-        if (IsUsable(font.Get(), face, height, letters)) return font;
+        if (IsUsable(font.Get(), height, letters)) return font;
     }
-    return CreateFace(*faces.begin(), height, weight);
+    // None at this size: the font mapper's scalable sans-serif face is still
+    // better than any face at another size.
+    return CreateFace(L"", height, weight, OUT_TT_ONLY_PRECIS);
 }
 
 int LineHeight(HWND control)
