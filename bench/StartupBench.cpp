@@ -22,6 +22,18 @@
 
 namespace {
 
+struct CloseKernelObject {
+    void operator()(HANDLE h) const { CloseHandle(h); }
+};
+struct FreeLocalMemory {
+    void operator()(HLOCAL h) const { LocalFree(h); }
+};
+// A process or thread handle.
+using UniqueKernelObject = UniqueHandle<HANDLE, CloseKernelObject>;
+// Memory that an API allocated with LocalAlloc for the caller.
+template <class Pointer>
+using UniqueLocal = UniqueHandle<Pointer, FreeLocalMemory>;
+
 constexpr double StartupRatioTarget = 1.40;
 constexpr double WorkingSetRatioTarget = 1.15;
 constexpr unsigned long long SizeTargetBytes = 300ULL * 1024;  // KB = 1024 bytes

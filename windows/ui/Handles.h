@@ -1,5 +1,5 @@
 #pragma once
-// Owners for kernel, GDI and USER handles: each frees its handle exactly once.
+// Owners for GDI and USER handles: each frees its handle exactly once.
 #include <windows.h>
 
 #include <utility>
@@ -38,22 +38,10 @@ struct DestroyIconHandle {
     void operator()(HICON h) const { DestroyIcon(h); }
 };
 
-struct CloseKernelObject {
-    void operator()(HANDLE h) const { CloseHandle(h); }
-};
-struct FreeLocalMemory {
-    void operator()(HLOCAL h) const { LocalFree(h); }
-};
-
 using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
 using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
-// A process, thread, event or file handle (not INVALID_HANDLE_VALUE).
-using UniqueKernelObject = UniqueHandle<HANDLE, CloseKernelObject>;
-// Memory that an API allocated with LocalAlloc for the caller.
-template <class Pointer>
-using UniqueLocal = UniqueHandle<Pointer, FreeLocalMemory>;
 
 // A window's DC, released on scope exit.
 class WindowDC {
