@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake make g++ googletest
+    cmake make g++ googletest git
     g++-mingw-w64-x86-64 wine wine64 fonts-wine fonts-liberation2 locales
     xvfb python3 python3-pefile python3-pil
     nsis

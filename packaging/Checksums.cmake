@@ -1,0 +1,17 @@
+# Run by cpack after each package is made, before it is copied beside the
+# other one: SHA256SUMS.txt lists both downloads, as `sha256sum -c` reads it.
+set(lines "")
+foreach(download IN LISTS CPACK_KALVIO_DOWNLOADS)
+    set(path "${CPACK_PACKAGE_DIRECTORY}/${download}")
+    foreach(made IN LISTS CPACK_PACKAGE_FILES)
+        get_filename_component(name "${made}" NAME)
+        if(name STREQUAL download)
+            set(path "${made}")
+        endif()
+    endforeach()
+    if(EXISTS "${path}")
+        file(SHA256 "${path}" hash)
+        string(APPEND lines "${hash}  ${download}\n")
+    endif()
+endforeach()
+file(WRITE "${CPACK_PACKAGE_DIRECTORY}/SHA256SUMS.txt" "${lines}")
