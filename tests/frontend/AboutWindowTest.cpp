@@ -39,12 +39,23 @@ protected:
     Form1 form;
 };
 
-TEST_F(AboutWindow, IsOneFixedWindowWithoutTaskbarButtonRebuiltAlikeAfterClosing)
+TEST_F(AboutWindow, IsOneFixedWindowWithTheRecordedVersionRebuiltAlikeAfterClosing)
 {
     ClickNumber();
     ClickNumber();
     ASSERT_EQ(AboutWindows().size(), 1u);
     const HWND about = AboutWindows()[0];
+    // The version shown is the version record's (this test links the program's), not a copy of it.
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::vector<char> record(GetFileVersionInfoSizeW(self, nullptr));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT size = 0;
+    ASSERT_TRUE(GetFileVersionInfoW(self, 0, static_cast<DWORD>(record.size()), record.data()) &&
+                VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &size));
+    const DWORD version = fixed->dwFileVersionMS;
+    EXPECT_EQ(WindowText(GetDlgItem(about, IDC_F2_LABEL1)),
+              L"Kalvio! v" + std::to_wstring(HIWORD(version)) + L"." + std::to_wstring(LOWORD(version)) + L".");
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_STYLE));
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
     // An owned window has no taskbar button; a hidden owner, not the main

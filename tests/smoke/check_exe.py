@@ -1,22 +1,14 @@
 #!/usr/bin/python3
-"""Checks Kalvio.exe as it ships: only system DLLs, its version record, one
-32 x 32 256-colour icon with a mask, and the hardening flags.
-
-Usage: check_exe.py Kalvio.exe   (Debian's python3 with python3-pefile)
-"""
+"""Checks Kalvio.exe as it ships: only system DLLs, the build's version, the committed icon, the hardening flags.
+Usage: check_exe.py Kalvio.exe 2.00.0001 Kalvio.ico   (Debian's python3 with python3-pefile)"""
 import struct
 import sys
 
 import pefile
 
 # A compiler's runtime DLL (libstdc++, libgcc, winpthread) is not on a user's machine.
-SYSTEM_DLLS = {
-    "advapi32.dll", "bcrypt.dll", "comctl32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll",
-    "ntdll.dll", "ole32.dll", "oleaut32.dll", "shell32.dll", "ucrtbase.dll", "user32.dll",
-    "windowscodecs.dll",
-}
-VERSION_STRINGS = {"FileVersion": "2.00.0001", "ProductVersion": "2.00.0001",
-                   "ProductName": "Kalvio", "InternalName": "Kalvio"}
+SYSTEM_DLLS = {name + ".dll" for name in "advapi32 bcrypt comctl32 gdi32 kernel32 msvcrt ntdll ole32 oleaut32 "
+                                         "shell32 ucrtbase user32 windowscodecs".split()}
 results = []
 
 
@@ -25,35 +17,28 @@ def check(ok, what):
     results.append(bool(ok))
 
 
-def resources(pe, type_name):
-    """{id: data} of every resource of one type."""
-    return {name.id: pe.get_data(lang.data.struct.OffsetToData, lang.data.struct.Size)
-            for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries if kind.id == pefile.RESOURCE_TYPE[type_name]
-            for name in kind.directory.entries for lang in name.directory.entries}
-
-
 def main():
-    pe = pefile.PE(sys.argv[1])
+    exe, version, ico_path = sys.argv[1:]
+    pe = pefile.PE(exe)
     dlls = {e.dll.decode().lower() for e in getattr(pe, "DIRECTORY_ENTRY_IMPORT", [])}
     check(dlls and dlls <= SYSTEM_DLLS, f"imports only system DLLs: {sorted(dlls - SYSTEM_DLLS)} are not")
 
+    major, minor, patch = map(int, version.split("."))
     info = pe.VS_FIXEDFILEINFO[0]
-    check((info.FileVersionMS, info.FileVersionLS) == (0x20000, 0x1), "file version 2.0.0.1")
+    check((info.FileVersionMS, info.FileVersionLS) == (major << 16 | minor, patch), f"file version {version}")
     strings = {k.decode(): v.decode() for fi in pe.FileInfo for e in fi
                for table in getattr(e, "StringTable", []) for k, v in table.entries.items()}
-    for key, expected in VERSION_STRINGS.items():
+    for key, expected in {"FileVersion": version, "ProductVersion": version,
+                          "ProductName": "Kalvio", "InternalName": "Kalvio"}.items():
         check(strings.get(key) == expected, f'{key} is "{expected}" (found {strings.get(key)!r})')
 
-    groups = resources(pe, "RT_GROUP_ICON")
-    check(len(groups) == 1, "one icon")
-    group = next(iter(groups.values()))
-    count, = struct.unpack_from("<H", group, 4)
-    width, height, colours, _, _, bits, _, icon_id = struct.unpack_from("<BBBBHHIH", group, 6)
-    check(count == 1 and (width, height, bits, colours) == (32, 32, 8, 0), "a 32 x 32 icon of 256 colours")
-    image = resources(pe, "RT_ICON")[icon_id]
-    header, = struct.unpack_from("<I", image, 0)
-    mask = image[header + 256 * 4 + 32 * 32:header + 256 * 4 + 32 * 32 + 32 * 4]
-    check(len(mask) == 128 and any(mask) and any(b != 0xFF for b in mask), "the icon has a transparency mask")
+    with open(ico_path, "rb") as f:
+        ico = f.read()
+    size, offset = struct.unpack_from("<II", ico, 14)  # the .ico's only entry
+    icons = [pe.get_data(lang.data.struct.OffsetToData, lang.data.struct.Size)
+             for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries if kind.id == pefile.RESOURCE_TYPE["RT_ICON"]
+             for name in kind.directory.entries for lang in name.directory.entries]
+    check(icons == [ico[offset:offset + size]], "one icon, the image of " + ico_path)
 
     flags = pe.OPTIONAL_HEADER.DllCharacteristics
     for name in ("DYNAMIC_BASE", "HIGH_ENTROPY_VA", "NX_COMPAT"):
