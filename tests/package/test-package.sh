@@ -59,15 +59,21 @@ IFS=. read -r major minor patch <<<"$version"
 display_version=$(printf '%d.%02d.%04d' "$major" "$minor" "$patch")
 
 unix_path() { local p=${1#C:\\}; echo "$drive/${p//\\//}"; }
+# reg.exe now and then fails to start right after an install; a missing key
+# fails every try.
+reg_query() {
+    for _ in 1 2 3; do wine reg query "$@" 2>/dev/null && return 0; sleep 1; done
+    return 1
+}
 # "TYPE data" of one value of the Kalvio key, as reg.exe prints it.
-reg_value() { wine reg query "$uninstall\\Kalvio" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^    $1    \(REG_[A-Z_]*\)    /\1 /p"; }
+reg_value() { reg_query "$uninstall\\Kalvio" /v "$1" | tr -d '\r' | sed -n "s/^    $1    \(REG_[A-Z_]*\)    /\1 /p"; }
 expect_value() { check "registry $1 = $2" [ "$(reg_value "$1")" = "$2" ]; }
 size_ok() {
     local size
     size=$(reg_value EstimatedSize)
     [[ $size =~ ^REG_DWORD\ 0x[0-9a-f]+$ ]] && (( ${size#REG_DWORD } >= $(stat -c %s "$exe") / 1024 ))
 }
-entries() { wine reg query "$uninstall" /s | tr -d '\r' | grep -c "^    DisplayName    REG_SZ    Kalvio$"; }
+entries() { reg_query "$uninstall" /s | tr -d '\r' | grep -c "^    DisplayName    REG_SZ    Kalvio$"; }
 
 installed_in() {  # installed_in WINDOWS_DIR
     local win=$1 dir
