@@ -42,7 +42,7 @@ bool IsLeapYear(long long year)
     return (year % 400 == 0 || year % 100 != 0) && year % 4 == 0;
 }
 
-Engine::Engine(Operations& ops) : ops_(ops) {}
+Engine::Engine(Operations& ops) : operations_(ops) {}
 
 void Engine::Form_Load()
 {
@@ -64,19 +64,19 @@ void Engine::Click(Widget list)
 
 void Engine::SelectByText(Widget list, const std::string& text)
 {
-    ops_.ListSelectByText(list, text);
+    operations_.ListSelectByText(list, text);
     Click(list);
 }
 
 void Engine::Combo1_Click()
 {
-    if (ops_.ListText(Widget::Combo2) == "2") FillFebruary();
+    if (operations_.ListText(Widget::Combo2) == "2") FillFebruary();
     ShowNumber();
 }
 
 void Engine::Combo2_Click()
 {
-    const std::string month = ops_.ListText(Widget::Combo2);
+    const std::string month = operations_.ListText(Widget::Combo2);
     if (IsOneOf(month, {"1", "3", "5", "7", "8", "10", "12"})) FillDays31();
     if (IsOneOf(month, {"4", "6", "9", "11"})) FillDays30();
     if (month == "2") FillFebruary();
@@ -92,10 +92,10 @@ void Engine::FillYears()
 {
     // Today's year is read once: a fill running across midnight on
     // 31 December must not leave a gap or a duplicate in the list.
-    const int year = ops_.Today().year;
+    const int year = operations_.Today().year;
     for (LoopIndex = 0; LoopIndex <= YearsBack + YearsAhead; LoopIndex += 1) {
         const int position = static_cast<int>(LoopIndex);
-        ops_.ListAppend(Widget::Combo1, std::to_string(year - YearsBack + position), position);
+        operations_.ListAppend(Widget::Combo1, std::to_string(year - YearsBack + position), position);
     }
     SelectByText(Widget::Combo1, std::to_string(year - DefaultAge));
 }
@@ -104,9 +104,9 @@ void Engine::FillMonths()
 {
     for (LoopIndex = 0; LoopIndex <= 11; LoopIndex += 1) {
         const int position = static_cast<int>(LoopIndex);
-        ops_.ListAppend(Widget::Combo2, std::to_string(position + 1), position);
+        operations_.ListAppend(Widget::Combo2, std::to_string(position + 1), position);
     }
-    SelectByText(Widget::Combo2, std::to_string(ops_.Today().month));
+    SelectByText(Widget::Combo2, std::to_string(operations_.Today().month));
 }
 
 void Engine::FillDays31()
@@ -123,20 +123,20 @@ void Engine::FillFebruary()
 {
     // A year text that is not a plain number cannot come from the year
     // list; it gets the common February rather than a failure.
-    const std::optional<long long> year = WholeNumber(ops_.ListText(Widget::Combo1));
+    const std::optional<long long> year = WholeNumber(operations_.ListText(Widget::Combo1));
     FillDays(year && IsLeapYear(*year) ? 29 : 28);
 }
 
 void Engine::FillDays(int lastDay)
 {
-    ops_.ListClear(Widget::Combo3);
+    operations_.ListClear(Widget::Combo3);
     for (LoopIndex = 0; LoopIndex <= lastDay - 1; LoopIndex += 1) {
         const int position = static_cast<int>(LoopIndex);
-        ops_.ListAppend(Widget::Combo3, std::to_string(position + 1), position);
+        operations_.ListAppend(Widget::Combo3, std::to_string(position + 1), position);
     }
     // Today may be past the month's end (the 31st and April, or 29 February
     // and the default year, never a leap year): the month's last day stands in.
-    SelectByText(Widget::Combo3, std::to_string(std::min(ops_.Today().day, lastDay)));
+    SelectByText(Widget::Combo3, std::to_string(std::min(operations_.Today().day, lastDay)));
 }
 
 void Engine::SumDigits()
@@ -153,9 +153,9 @@ void Engine::SumDigits()
 void Engine::ShowNumber()
 {
     DigitSum = 0;
-    const std::string year = ops_.ListText(Widget::Combo1);
-    const std::string month = ops_.ListText(Widget::Combo2);
-    const std::string day = ops_.ListText(Widget::Combo3);
+    const std::string year = operations_.ListText(Widget::Combo1);
+    const std::string month = operations_.ListText(Widget::Combo2);
+    const std::string day = operations_.ListText(Widget::Combo3);
     DigitString = year + month + day;
     SumDigits();
 
@@ -172,12 +172,12 @@ void Engine::ShowNumber()
     // rather than an empty slot's number.
     const int n = static_cast<int>(DigitSum);
     if (n == 0) {
-        ops_.SetCaption(Widget::Label4, "");
-        ops_.SetText(Widget::Text1, "");
-        ops_.SetText(Widget::Text2, "");
+        operations_.SetCaption(Widget::Label4, "");
+        operations_.SetText(Widget::Text1, "");
+        operations_.SetText(Widget::Text2, "");
         return;
     }
-    ops_.SetCaption(Widget::Label4, WholeText(DigitSum));
-    ops_.SetText(Widget::Text1, Module1::Readings[n]);
-    ops_.SetText(Widget::Text2, Module1::Readings[n + 10]);
+    operations_.SetCaption(Widget::Label4, WholeText(DigitSum));
+    operations_.SetText(Widget::Text1, Module1::Readings[n]);
+    operations_.SetText(Widget::Text2, Module1::Readings[n + 10]);
 }

@@ -35,7 +35,7 @@ private:
     void SumDigits();
     void FillDays(int lastDay);
 
-    Operations& ops_;
+    Operations& operations_;
     float LoopIndex = 0;
     std::string DigitString;
     float DigitSum = 0;

@@ -39,7 +39,7 @@ Form1::~Form1()
 
 void Form1::Show(int showCommand)
 {
-    ops_->WriteHeld();
+    operations_->WriteHeld();
     ShowWindow(Handle(), showCommand);
     UpdateWindow(Handle());
     Check(PostMessageW(Handle(), AfterFirstPaintMessage, 0, 0) != 0, "PostMessageW (after the first paint)");
@@ -54,8 +54,8 @@ void Form1::OnCreated()
 {
     ControlOperations::WidgetHandles handles{};
     for (std::size_t w = 0; w < WidgetCount; ++w) handles[w] = Control(WidgetIds[w]);
-    ops_ = std::make_unique<ControlOperations>(handles, [this](Widget widget) { OnWidgetChanged(widget); });
-    engine_ = std::make_unique<Engine>(*ops_);
+    operations_ = std::make_unique<ControlOperations>(handles, [this](Widget widget) { OnWidgetChanged(widget); });
+    engine_ = std::make_unique<Engine>(*operations_);
     RunEngine(&Engine::Form_Load);
 }
 
@@ -63,7 +63,7 @@ void Form1::RunEngine(void (Engine::*handler)())
 {
     (engine_.get()->*handler)();
     // The lists the handler filled redraw once, now that it is done.
-    ops_->EndFills();
+    operations_->EndFills();
 }
 
 void Form1::OnControl(int id, WORD code)
@@ -91,7 +91,7 @@ void Form1::OnControl(int id, WORD code)
 void Form1::OnDpiApplied()
 {
     // At creation the boxes are still empty; their texts are fitted as written.
-    if (!ops_) return;
+    if (!operations_) return;
     FitReading(IDC_F1_TEXT1, text1Font_);
     FitReading(IDC_F1_TEXT2, text2Font_);
 }

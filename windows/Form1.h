@@ -49,7 +49,7 @@ private:
     void Label4_Click();
     void Form_Unload();
 
-    std::unique_ptr<ControlOperations> ops_;
+    std::unique_ptr<ControlOperations> operations_;
     std::unique_ptr<Engine> engine_;
     UniqueFont text1Font_;  // smaller than the design font, while Text1 needs it
     UniqueFont text2Font_;

@@ -37,7 +37,7 @@ struct Slot {
     std::size_t chars;    // the paragraph's length
 };
 
-const Slot kSlots[] = {
+const Slot Slots[] = {
     {1, "", "Jednička odkazuje na ego.", 184},
     {2, "", "Vy se těžko rozhodujete.", 147},
     {3, "", "Trojka je harmonie, stabilita a pevnost.", 100},
@@ -73,7 +73,7 @@ protected:
 
 TEST_F(Readings, EachSlotIsItsTitleAndOneParagraphOfItsLength)
 {
-    for (const Slot& s : kSlots) {
+    for (const Slot& s : Slots) {
         SCOPED_TRACE(::testing::Message() << "slot " << s.slot);
         const std::string& text = table[s.slot];
         const std::string title = s.title;

@@ -267,6 +267,11 @@ TEST_F(MainWindow, EscapeKeepsTheProgramAndF1OpensTheAboutWindowWhichEscapeClose
         Press(VK_ESCAPE);
         ASSERT_TRUE(IsWindowVisible(form.Handle())) << "Escape closed the program from control " << id;
     }
+    // The second half of a double-click on the number opens nothing of its own.
+    SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(IDC_F1_LABEL4, STN_DBLCLK),
+                 reinterpret_cast<LPARAM>(Item(IDC_F1_LABEL4)));
+    Pump();
+    EXPECT_TRUE(WindowsOfClass(L"Kalvio.Form2").empty());
     Press(VK_F1);
     Press(VK_F1);
     const std::vector<HWND> about = WindowsOfClass(L"Kalvio.Form2");
