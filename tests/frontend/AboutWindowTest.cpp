@@ -14,25 +14,20 @@ namespace {
 
 class AboutWindow : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        form.Show(SW_SHOWNORMAL);
-        Pump();
-    }
+    void SetUp() override { form.Show(SW_SHOWNORMAL); }
 
-    // What a click on the number sends its window.
-    void ClickNumber()
+    // Sends what a click on the number sends; returns the about windows then shown.
+    std::vector<HWND> ClickNumber()
     {
         SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(IDC_F1_LABEL4, STN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(form.Handle(), IDC_F1_LABEL4)));
         Pump();
+        return WindowsOfClass(L"Kalvio.Form2");
     }
 
-    static std::vector<HWND> AboutWindows() { return WindowsOfClass(L"Kalvio.Form2"); }
-
-    static void Close(HWND window)
+    static void Close(HWND about)
     {
-        SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        SendMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
         Pump();
     }
 
@@ -42,9 +37,8 @@ protected:
 TEST_F(AboutWindow, IsOneFixedWindowWithTheRecordedVersionRebuiltAlikeAfterClosing)
 {
     ClickNumber();
-    ClickNumber();
-    ASSERT_EQ(AboutWindows().size(), 1u);
-    const HWND about = AboutWindows()[0];
+    const std::vector<HWND> about = ClickNumber();
+    ASSERT_EQ(about.size(), 1u);
     // The version shown is the version record's (this test links the program's), not a copy of it.
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
@@ -54,27 +48,23 @@ TEST_F(AboutWindow, IsOneFixedWindowWithTheRecordedVersionRebuiltAlikeAfterClosi
     ASSERT_TRUE(GetFileVersionInfoW(self, 0, static_cast<DWORD>(record.size()), record.data()) &&
                 VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &size));
     const DWORD version = fixed->dwFileVersionMS;
-    EXPECT_EQ(WindowText(GetDlgItem(about, IDC_F2_LABEL1)),
+    EXPECT_EQ(WindowText(GetDlgItem(about[0], IDC_F2_LABEL1)),
               L"Kalvio! v" + std::to_wstring(HIWORD(version)) + L"." + std::to_wstring(LOWORD(version)) + L".");
-    const auto style = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_STYLE));
-    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
-    // An owned window has no taskbar button; a hidden owner, not the main
-    // window, lets either window come in front of the other.
-    const HWND owner = GetWindow(about, GW_OWNER);
-    EXPECT_NE(owner, nullptr);
-    EXPECT_NE(owner, form.Handle());
-    EXPECT_FALSE(IsWindowVisible(owner));
-    EXPECT_FALSE(GetWindowLongPtrW(about, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    EXPECT_FALSE(GetWindowLongPtrW(about[0], GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
+    // No taskbar button, and a hidden owner (not the main window, which is
+    // visible), so that either window can come in front of the other.
+    EXPECT_FALSE(GetWindowLongPtrW(about[0], GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    const HWND owner = GetWindow(about[0], GW_OWNER);
+    EXPECT_TRUE(owner && !IsWindowVisible(owner));
     EXPECT_TRUE(IsWindowEnabled(form.Handle()));
-    RECT first{};
-    GetClientRect(about, &first);
+    RECT first{}, again{};
+    GetClientRect(about[0], &first);
 
-    Close(about);
-    EXPECT_TRUE(AboutWindows().empty());
-    ClickNumber();
-    ASSERT_EQ(AboutWindows().size(), 1u);
-    RECT again{};
-    GetClientRect(AboutWindows()[0], &again);
+    Close(about[0]);
+    EXPECT_TRUE(WindowsOfClass(L"Kalvio.Form2").empty());
+    const std::vector<HWND> reopened = ClickNumber();
+    ASSERT_EQ(reopened.size(), 1u);
+    GetClientRect(reopened[0], &again);
     EXPECT_TRUE(EqualRect(&first, &again));
 }
 
@@ -84,10 +74,8 @@ TEST_F(AboutWindow, PicksAndAboutWindowsLeaveNoObjectsBehind)
     const HWND month = GetDlgItem(form.Handle(), IDC_F1_COMBO2);
     // One round of each first: lazily made objects are not leaks.
     Pick(month, L"2");
-    ClickNumber();
-    Close(AboutWindows().at(0));
-    const long gdi = GdiObjects();
-    const long windows = Windows();
+    Close(ClickNumber().at(0));
+    const long gdi = GdiObjects(), windows = Windows();
     // February and April in turn, so every other pick refills the day list.
     for (int i = 0; i < 250; ++i) {
         Pick(month, i % 2 ? L"4" : L"2");
@@ -96,10 +84,7 @@ TEST_F(AboutWindow, PicksAndAboutWindowsLeaveNoObjectsBehind)
     Pump();
     EXPECT_EQ(GdiObjects(), gdi) << "after 500 picks";
     EXPECT_EQ(Windows(), windows) << "after 500 picks";
-    for (int i = 0; i < 20; ++i) {
-        ClickNumber();
-        Close(AboutWindows().at(0));
-    }
+    for (int i = 0; i < 20; ++i) Close(ClickNumber().at(0));
     EXPECT_EQ(GdiObjects(), gdi) << "after 20 about windows";
     EXPECT_EQ(Windows(), windows) << "after 20 about windows";
 }

@@ -1,6 +1,5 @@
 #include "harness/Harness.h"
 
-#include "ui/ComboBox.h"
 #include "ui/MessageLoop.h"
 
 #include <winternl.h>
@@ -8,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
-#include <vector>
 
 // A failure the program could not go on after ends the test run loudly.
 void ReportFatal(const std::string& what)
@@ -17,19 +15,18 @@ void ReportFatal(const std::string& what)
     std::abort();
 }
 
+// ntdll's, undeclared in the SDK headers.
+extern "C" PPEB NTAPI RtlGetCurrentPeb();
+
 namespace harness {
 
 void Pump(int quietMs)
 {
-    for (DWORD quietSince = GetTickCount(); GetTickCount() - quietSince < static_cast<DWORD>(quietMs);) {
-        MSG msg{};
-        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            Sleep(1);
-            continue;
+    for (DWORD quietSince = GetTickCount(); GetTickCount() - quietSince < static_cast<DWORD>(quietMs); Sleep(1)) {
+        for (MSG msg{}; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); quietSince = GetTickCount()) {
+            // A window destroyed by an earlier test posted its quit: not ours.
+            if (msg.message != WM_QUIT) DispatchProgramMessage(msg);
         }
-        // A window destroyed by an earlier test posted its quit: not ours.
-        if (msg.message != WM_QUIT) DispatchProgramMessage(msg);
-        quietSince = GetTickCount();
     }
 }
 
@@ -61,115 +58,58 @@ bool BringToFront(HWND window)
 
 void Press(WORD key, std::initializer_list<WORD> modifiers)
 {
-    std::vector<INPUT> inputs;
-    const auto add = [&](WORD vk, bool up) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = vk;
-        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        inputs.push_back(input);
-    };
-    for (WORD modifier : modifiers) add(modifier, false);
-    add(key, false);
-    add(key, true);
-    for (auto it = modifiers.end(); it != modifiers.begin();) add(*--it, true);
+    // The modifiers go down first and up last, around the key.
+    std::vector<WORD> keys(modifiers);
+    keys.push_back(key);
+    std::vector<INPUT> inputs(2 * keys.size(), INPUT{INPUT_KEYBOARD, {}});
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        inputs[i].ki.wVk = keys[i];
+        inputs[inputs.size() - 1 - i].ki = {keys[i], 0, KEYEVENTF_KEYUP, 0, 0};
+    }
     if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size())
         throw std::runtime_error("SendInput was refused");
     Pump();
 }
 
-void Click(HWND window)
+// Adds each window enumerated to the vector at `param`.
+static BOOL CALLBACK Collect(HWND window, LPARAM param)
 {
-    RECT r{};
-    GetWindowRect(window, &r);
-    std::vector<INPUT> inputs(3);
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-        inputs[i].type = INPUT_MOUSE;
-        inputs[i].mi.dx = MulDiv((r.left + r.right) / 2, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        inputs[i].mi.dy = MulDiv((r.top + r.bottom) / 2, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-        inputs[i].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    }
-    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-    if (SendInput(3, inputs.data(), sizeof(INPUT)) != 3) throw std::runtime_error("SendInput was refused");
-    Pump();
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    return TRUE;
 }
 
-namespace {
-
-struct Search {
-    const wchar_t* className;
-    bool hiddenToo;
+static std::vector<HWND> TopLevelWindows()
+{
     std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectIfClass(HWND window, LPARAM param)
-{
-    auto* search = reinterpret_cast<Search*>(param);
-    if ((search->hiddenToo || IsWindowVisible(window)) && ClassOf(window) == search->className)
-        search->found.push_back(window);
-    return TRUE;
+    EnumThreadWindows(GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
-
-BOOL CALLBACK CountOne(HWND, LPARAM param)
-{
-    ++*reinterpret_cast<long*>(param);
-    return TRUE;
-}
-
-// A top-level window and all its descendants.
-BOOL CALLBACK CountTree(HWND window, LPARAM param)
-{
-    ++*reinterpret_cast<long*>(param);
-    EnumChildWindows(window, CountOne, param);
-    return TRUE;
-}
-
-// Wine keeps a GDI handle table laid out like Windows' own at the PEB's
-// GdiSharedHandleTable; a live entry has a non-zero type byte (Wine 8's
-// 64-bit GDI_HANDLE_ENTRY).
-struct WineGdiEntry {
-    unsigned long long object;
-    unsigned long owner;
-    unsigned short unique;
-    unsigned char type;
-    unsigned char flags;
-    unsigned long long userPointer;
-};
-static_assert(sizeof(WineGdiEntry) == 24, "Wine's 64-bit GDI handle entry is 24 bytes");
-constexpr std::size_t WineGdiHandles = 0x10000;
-constexpr std::size_t PebGdiTableOffset = 0xF8;
-
-}  // namespace
 
 std::vector<HWND> WindowsOfClass(const wchar_t* className, bool hiddenToo)
 {
-    Search search{className, hiddenToo, {}};
-    EnumThreadWindows(GetCurrentThreadId(), CollectIfClass, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> found;
+    for (HWND window : TopLevelWindows())
+        if ((hiddenToo || IsWindowVisible(window)) && ClassOf(window) == className) found.push_back(window);
+    return found;
 }
 
 long GdiObjects()
 {
-    SetLastError(ERROR_SUCCESS);
-    const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (count != 0 || GetLastError() != ERROR_CALL_NOT_IMPLEMENTED) return static_cast<long>(count);
-    PROCESS_BASIC_INFORMATION basic{};
-    ULONG length = 0;
-    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, &length) != 0)
-        throw std::runtime_error("NtQueryInformationProcess failed");
-    const auto* peb = reinterpret_cast<const BYTE*>(basic.PebBaseAddress);
-    const auto* table = *reinterpret_cast<const WineGdiEntry* const*>(peb + PebGdiTableOffset);
+    // Wine lacks GetGuiResources but keeps a handle table laid out like
+    // Windows' own at the PEB's GdiSharedHandleTable (offset 0xF8): 0x10000
+    // entries of 24 bytes, a live one with a non-zero type byte at 14.
+    const auto* table = *reinterpret_cast<const BYTE* const*>(reinterpret_cast<const BYTE*>(RtlGetCurrentPeb()) + 0xF8);
     long live = 0;
-    for (std::size_t i = 0; i < WineGdiHandles; ++i) live += table[i].type != 0;
+    for (int i = 0; i < 0x10000; ++i) live += table[i * 24 + 14] != 0;
     return live;
 }
 
 long Windows()
 {
-    long count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountTree, reinterpret_cast<LPARAM>(&count));
-    return count;
+    std::vector<HWND> all = TopLevelWindows();
+    for (std::size_t i = 0, topLevel = all.size(); i < topLevel; ++i)
+        EnumChildWindows(all[i], Collect, reinterpret_cast<LPARAM>(&all));
+    return static_cast<long>(all.size());
 }
 
 }  // namespace harness

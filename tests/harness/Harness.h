@@ -14,8 +14,7 @@
 
 namespace harness {
 
-// Hands every queued message to the program's dispatch until none is left
-// for `quietMs` milliseconds.
+// Hands queued messages to the program's dispatch until none came for `quietMs` ms.
 void Pump(int quietMs = 30);
 
 std::wstring ClassOf(HWND window);
@@ -28,15 +27,11 @@ bool BringToFront(HWND window);
 
 // Presses a key with the modifiers held, as a person does, and pumps.
 void Press(WORD key, std::initializer_list<WORD> modifiers = {});
-// Clicks the middle of the window with the mouse, and pumps.
-void Click(HWND window);
 
-// The top-level windows of this thread with this class (the visible ones only,
-// unless hidden ones are asked for too).
+// This thread's top-level windows of the class (the visible ones unless hidden ones are asked for too).
 std::vector<HWND> WindowsOfClass(const wchar_t* className, bool hiddenToo = false);
 
-// GDI objects and windows (the USER objects a program makes most) of this
-// process; under Wine, which lacks GetGuiResources, read from its GDI table.
+// This process's GDI objects as Wine counts them; this thread's windows and all their children.
 long GdiObjects();
 long Windows();
 

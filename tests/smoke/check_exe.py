@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Checks Kalvio.exe as it ships: only system DLLs, the build's version, the committed icon, the hardening flags.
 Usage: check_exe.py Kalvio.exe 2.00.0001 Kalvio.ico   (Debian's python3 with python3-pefile)"""
+import pathlib
 import struct
 import sys
 
@@ -9,46 +10,39 @@ import pefile
 # A compiler's runtime DLL (libstdc++, libgcc, winpthread) is not on a user's machine.
 SYSTEM_DLLS = {name + ".dll" for name in "advapi32 bcrypt comctl32 gdi32 kernel32 msvcrt ntdll ole32 oleaut32 "
                                          "shell32 ucrtbase user32 windowscodecs".split()}
-results = []
 
 
-def check(ok, what):
-    print(("ok   " if ok else "FAIL ") + what)
-    results.append(bool(ok))
-
-
-def main():
-    exe, version, ico_path = sys.argv[1:]
+def checks(exe, version, ico_path):
+    """Yields each property's (holds, description)."""
     pe = pefile.PE(exe)
     dlls = {e.dll.decode().lower() for e in getattr(pe, "DIRECTORY_ENTRY_IMPORT", [])}
-    check(dlls and dlls <= SYSTEM_DLLS, f"imports only system DLLs: {sorted(dlls - SYSTEM_DLLS)} are not")
+    yield dlls and dlls <= SYSTEM_DLLS, f"imports only system DLLs: {sorted(dlls - SYSTEM_DLLS)} are not"
 
     major, minor, patch = map(int, version.split("."))
     info = pe.VS_FIXEDFILEINFO[0]
-    check((info.FileVersionMS, info.FileVersionLS) == (major << 16 | minor, patch), f"file version {version}")
+    yield (info.FileVersionMS, info.FileVersionLS) == (major << 16 | minor, patch), f"file version {version}"
     strings = {k.decode(): v.decode() for fi in pe.FileInfo for e in fi
                for table in getattr(e, "StringTable", []) for k, v in table.entries.items()}
     for key, expected in {"FileVersion": version, "ProductVersion": version,
                           "ProductName": "Kalvio", "InternalName": "Kalvio"}.items():
-        check(strings.get(key) == expected, f'{key} is "{expected}" (found {strings.get(key)!r})')
+        yield strings.get(key) == expected, f'{key} is "{expected}" (found {strings.get(key)!r})'
 
-    with open(ico_path, "rb") as f:
-        ico = f.read()
+    ico = pathlib.Path(ico_path).read_bytes()
     size, offset = struct.unpack_from("<II", ico, 14)  # the .ico's only entry
     icons = [pe.get_data(lang.data.struct.OffsetToData, lang.data.struct.Size)
              for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries if kind.id == pefile.RESOURCE_TYPE["RT_ICON"]
              for name in kind.directory.entries for lang in name.directory.entries]
-    check(icons == [ico[offset:offset + size]], "one icon, the image of " + ico_path)
+    yield icons == [ico[offset:offset + size]], "one icon, the image of " + ico_path
 
     flags = pe.OPTIONAL_HEADER.DllCharacteristics
     for name in ("DYNAMIC_BASE", "HIGH_ENTROPY_VA", "NX_COMPAT"):
-        check(flags & pefile.DLL_CHARACTERISTICS["IMAGE_DLLCHARACTERISTICS_" + name], name)
+        yield flags & pefile.DLL_CHARACTERISTICS["IMAGE_DLLCHARACTERISTICS_" + name], name
     wx = [s.Name for s in pe.sections if s.Characteristics & 0x80000000 and s.Characteristics & 0x20000000]
-    check(not wx, "no section is both writable and executable")
-    check(not pe.FILE_HEADER.Characteristics & 0x0001, "relocations kept, so ASLR can move the image")
-    print(f"{results.count(True)} passed, {results.count(False)} failed")
-    return 0 if all(results) else 1
+    yield not wx, "no section is both writable and executable"
+    yield not pe.FILE_HEADER.Characteristics & 0x0001, "relocations kept, so ASLR can move the image"
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    results = list(checks(*sys.argv[1:]))
+    print("\n".join(("ok   " if holds else "FAIL ") + what for holds, what in results))
+    sys.exit(0 if all(holds for holds, _ in results) else 1)

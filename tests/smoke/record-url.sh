@@ -1,4 +1,4 @@
 #!/bin/sh
-# Stands in for the web browser: winebrowser runs it with the address as its
-# argument; it notes the address where the smoke test reads it, and ends.
-printf '%s\n' "$1" >>"${WINEPREFIX:?WINEPREFIX is not set}/drive_c/smoke-urls.log"
+# Stands in for the web browser: winebrowser runs it with the address, which
+# it notes (without the / Wine's launcher may add) where the smoke test reads it.
+printf '%s\n' "${1%/}" >>"${WINEPREFIX:?WINEPREFIX is not set}/drive_c/smoke-urls.log"
