@@ -43,7 +43,6 @@ inline constexpr std::array<ControlSpec, 13> Controls = {{
     {IDC_F1_LABEL6, L"STATIC", L"Kalvio je...", CentredLabel, Transparent, 3600, 120, 1065, 195, FontRole::Normal, Fit::ToText},
 }};
 // clang-format on
-static_assert(IdsNumberRows(Controls, IDC_F1_FIRST), "each row's id is its place in resource.h");
 
 // The controls the engine knows, indexed by its Widget values.
 inline constexpr std::array<int, WidgetCount> WidgetIds = {IDC_F1_COMBO1, IDC_F1_COMBO2, IDC_F1_COMBO3,

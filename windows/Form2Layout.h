@@ -56,7 +56,6 @@ inline constexpr std::array<ControlSpec, 7> Controls = {{
 }};
 // clang-format on
 
-static_assert(IdsNumberRows(Controls, IDC_F2_FIRST), "each row's id is its place in resource.h");
 
 inline constexpr wchar_t Label4Tip[] = L"Více informací";
 inline constexpr wchar_t Image2Tip[] = L"Hvězdolet – vesmírná hra ke stažení";

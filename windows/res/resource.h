@@ -4,9 +4,7 @@
 #define IDI_KALVIO 1
 #define IDR_NIGHT_JPEG 2
 
-// Main window controls, numbered in creation order: an id less the first
-// is the control's row in the layout table.
-#define IDC_F1_FIRST 101
+// Main window controls; the layout table gives their creation order.
 #define IDC_F1_LABEL1 101
 #define IDC_F1_COMBO1 102
 #define IDC_F1_LABEL2 103
@@ -21,8 +19,7 @@
 #define IDC_F1_LABEL5 112
 #define IDC_F1_LABEL6 113
 
-// About window controls, likewise.
-#define IDC_F2_FIRST 201
+// About window controls.
 #define IDC_F2_LABEL1 201
 #define IDC_F2_LABEL2 202
 #define IDC_F2_LABEL3 203

@@ -29,17 +29,6 @@ struct LineSpec {
     int x1, y1, x2, y2;  // twips
 };
 
-// True when row i of the table has the id first + i: the ids, numbered in
-// creation order, then name the rows.
-template <class Table>
-constexpr bool IdsNumberRows(const Table& table, int first)
-{
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        if (table[i].id != first + static_cast<int>(i)) return false;
-    }
-    return true;
-}
-
 // A child window's box in its parent's client coordinates.
 RECT RectInParent(HWND child);
 
