@@ -65,15 +65,7 @@ TEST(Picks, RefillTheDayListForTheMonthAndLeapYearAndRecomputeTheNumber)
     ops.clock = [&today] { return today; };
     Engine engine{ops};
     engine.Form_Load();
-    // The list selects the entry, then its handler runs; returns the refills of the day list.
-    const auto pick = [&](Widget list, const std::string& text) {
-        const int clears = ops.lists[Day].clears;
-        ops.ListSelectByText(list, text);
-        if (list == Year) engine.Combo1_Click();
-        if (list == Month) engine.Combo2_Click();
-        if (list == Day) engine.Combo3_Click();
-        return ops.lists[Day].clears - clears;
-    };
+    void (Engine::*const clicks[])() = {&Engine::Combo1_Click, &Engine::Combo2_Click, &Engine::Combo3_Click};
     const std::tuple<Widget, const char*, int, int, const char*> picks[] = {
         // the pick, today's day, refills of the day list, then the window
         {Month, "1", 31, 1, "2008 in 1876-2036, 1 in 1-12, 31 in 1-31 = 6 (6, 16)"},
@@ -99,7 +91,10 @@ TEST(Picks, RefillTheDayListForTheMonthAndLeapYearAndRecomputeTheNumber)
     for (const auto& [list, text, day, refills, window] : picks) {
         SCOPED_TRACE(text);
         today.day = day;
-        EXPECT_EQ(pick(list, text), refills);
+        const int clears = ops.lists[Day].clears;
+        ops.ListSelectByText(list, text);  // the list selects the entry, then its handler runs
+        (engine.*clicks[static_cast<int>(list)])();
+        EXPECT_EQ(ops.lists[Day].clears - clears, refills);
         EXPECT_EQ(ops.Window(), window);
     }
 }

@@ -1,5 +1,5 @@
-// The readings table: the openings and titles exactly as designed, one
-// paragraph each at a length the boxes can hold, and nothing outside 1..19.
+// The readings table: each slot's title and opening sentence exactly as
+// designed, one paragraph at a length the boxes can hold, nothing outside 1..19.
 #include "engine/Readings.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -30,73 +31,48 @@ bool LeavesOneLetterWordLoose(const std::string& text)
     return false;
 }
 
-struct Slot {
-    int slot;
-    const char* title;    // empty for slots 1-9
-    const char* opening;  // the paragraph's first sentence
-    std::size_t chars;    // the paragraph's length
+// Slots 1..19: the title and CR LF (partnership slots), then the opening
+// sentence, which keeps its plain spaces; then the paragraph's length.
+// clang-format off
+const std::pair<const char*, std::size_t> Slots[] = {
+    {"Jednička odkazuje na ego.", 184},
+    {"Vy se těžko rozhodujete.", 147},
+    {"Trojka je harmonie, stabilita a pevnost.", 100},
+    {"Člověk pod vlivem čísla čtyři je velmi racionální a materialistický.", 116},
+    {"Pětka vám dává vůli a touhu.", 144},
+    {"Z šestky přímo vyzařuje harmonie.", 173},
+    {"Nositelé sedmičky jsou lidé tvůrčí.", 166},
+    {"Kladete velký důraz na společenské postavení.", 219},
+    {"Devítka dokáže k dosažení cílů využít ostatní.", 159},
+    {"", 0},
+    {"CHOROBNÁ ŽÁRLIVOST\r\nJste chorobný žárlivec!", 222},
+    {"MODRÉ Z NEBE\r\nUděláte pro svého/svou přítele/přítelkyni všechno.", 126},
+    {"POTŘEBUJETE CHVÁLIT\r\nZáleží vám hodně na tom, aby se vám sex s protějškem líbil a pro to uděláte cokoliv.", 232},
+    {"PŘELÉTAVÝ PTÁČEK\r\nSex sice prvotřídní, ale berete ho spíš jako sportovní výkon, hru soutěž...", 242},
+    {"NĚŽNÝ BARBAR\r\nAsi bude trvat dlouho, než se někdo ocitne ve vašich náručích.", 240},
+    {"JÁ JSEM TADY ŠÉF!\r\nOpačnému pohlaví příliš nevěříte a tak chcete mít v životě i v posteli pocit že jste to Vy kdo rozhoduje.", 225},
+    {"KASKADÉR ŽIVOTA\r\nAdrenalin je pro vás vším.", 119},
+    {"BULDOK\r\nDo všeho jdete s vervou, když se do něčeho zakousnete, už to nepustíte.", 176},
+    {"MLUVKA A SNÍLEK\r\nKdyž se vás někdo zeptá, co byste v sexu rád(a), bude vás to vyloženě těšit a budete o tom dlouze vyprávět.", 277},
 };
+// clang-format on
 
-const Slot Slots[] = {
-    {1, "", "Jednička odkazuje na ego.", 184},
-    {2, "", "Vy se těžko rozhodujete.", 147},
-    {3, "", "Trojka je harmonie, stabilita a pevnost.", 100},
-    {4, "", "Člověk pod vlivem čísla čtyři je velmi racionální a materialistický.", 116},
-    {5, "", "Pětka vám dává vůli a touhu.", 144},
-    {6, "", "Z šestky přímo vyzařuje harmonie.", 173},
-    {7, "", "Nositelé sedmičky jsou lidé tvůrčí.", 166},
-    {8, "", "Kladete velký důraz na společenské postavení.", 219},
-    {9, "", "Devítka dokáže k dosažení cílů využít ostatní.", 159},
-    {11, "CHOROBNÁ ŽÁRLIVOST", "Jste chorobný žárlivec!", 222},
-    {12, "MODRÉ Z NEBE", "Uděláte pro svého/svou přítele/přítelkyni všechno.", 126},
-    {13, "POTŘEBUJETE CHVÁLIT", "Záleží vám hodně na tom, aby se vám sex s protějškem líbil a pro to uděláte cokoliv.",
-     232},
-    {14, "PŘELÉTAVÝ PTÁČEK", "Sex sice prvotřídní, ale berete ho spíš jako sportovní výkon, hru soutěž...", 242},
-    {15, "NĚŽNÝ BARBAR", "Asi bude trvat dlouho, než se někdo ocitne ve vašich náručích.", 240},
-    {16, "JÁ JSEM TADY ŠÉF!",
-     "Opačnému pohlaví příliš nevěříte a tak chcete mít v životě i v posteli pocit že jste to Vy kdo "
-     "rozhoduje.",
-     225},
-    {17, "KASKADÉR ŽIVOTA", "Adrenalin je pro vás vším.", 119},
-    {18, "BULDOK", "Do všeho jdete s vervou, když se do něčeho zakousnete, už to nepustíte.", 176},
-    {19, "MLUVKA A SNÍLEK",
-     "Když se vás někdo zeptá, co byste v sexu rád(a), bude vás to vyloženě těšit a budete o tom "
-     "dlouze vyprávět.",
-     277},
-};
-
-class Readings : public ::testing::Test {
-protected:
-    void SetUp() override { Module1::InitReadings(); }
-    const ReadingsTable& table = Module1::Readings;
-};
-
-TEST_F(Readings, EachSlotIsItsTitleAndOneParagraphOfItsLength)
+TEST(Readings, EachSlotIsItsTitleAndOneParagraphOfItsLengthAndNoneLiesOutside)
 {
-    for (const Slot& s : Slots) {
-        SCOPED_TRACE(::testing::Message() << "slot " << s.slot);
-        const std::string& text = table[s.slot];
-        const std::string title = s.title;
-        const std::string head = title.empty() ? "" : title + "\r\n";
-        ASSERT_EQ(text.substr(0, head.size() + std::string(s.opening).size()), head + s.opening);
-        const std::string paragraph = text.substr(head.size());
-        EXPECT_EQ(paragraph.find_first_of("\r\n"), std::string::npos);
-        EXPECT_FALSE(LeavesOneLetterWordLoose(paragraph.substr(std::string(s.opening).size())));
-        // The boxes have no scroll bars and several readings fill theirs.
-        EXPECT_NEAR(static_cast<double>(CodePoints(paragraph)), s.chars, 0.03 * s.chars);
-    }
-    EXPECT_EQ(table[10], "");
-}
-
-TEST_F(Readings, SlotsOutsideTheTableAreRefusedAndAFillRewritesTheSameTexts)
-{
-    EXPECT_THROW(table[0], std::out_of_range);
-    EXPECT_THROW(table[20], std::out_of_range);
-
-    std::string before[20];
-    for (int slot = 1; slot <= 19; ++slot) before[slot] = table[slot];
     Module1::InitReadings();
-    for (int slot = 1; slot <= 19; ++slot) EXPECT_EQ(table[slot], before[slot]) << "slot " << slot;
+    for (int slot = ReadingsTable::First; slot <= ReadingsTable::Last; ++slot) {
+        SCOPED_TRACE(::testing::Message() << "slot " << slot);
+        const std::string& text = Module1::Readings[slot];
+        const std::string head = Slots[slot - 1].first;
+        ASSERT_EQ(text.substr(0, head.size()), head);
+        const std::string paragraph = text.substr(slot > 10 ? head.find('\n') + 1 : 0);
+        EXPECT_EQ(paragraph.find_first_of("\r\n"), std::string::npos);
+        EXPECT_FALSE(LeavesOneLetterWordLoose(text.substr(head.size())));
+        // The boxes have no scroll bars and several readings fill theirs.
+        EXPECT_NEAR(static_cast<double>(CodePoints(paragraph)), Slots[slot - 1].second, 0.03 * Slots[slot - 1].second);
+    }
+    EXPECT_THROW(Module1::Readings[0], std::out_of_range);
+    EXPECT_THROW(Module1::Readings[20], std::out_of_range);
 }
 
 }  // namespace
