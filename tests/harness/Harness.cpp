@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <stdexcept>
 
 // A failure the program could not go on after ends the test run loudly.
@@ -28,13 +29,6 @@ void Pump(int quietMs)
             if (msg.message != WM_QUIT) DispatchProgramMessage(msg);
         }
     }
-}
-
-std::wstring ClassOf(HWND window)
-{
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
 }
 
 void Pick(HWND combo, const std::wstring& entry)
@@ -88,8 +82,11 @@ static std::vector<HWND> TopLevelWindows()
 std::vector<HWND> WindowsOfClass(const wchar_t* className, bool hiddenToo)
 {
     std::vector<HWND> found;
-    for (HWND window : TopLevelWindows())
-        if ((hiddenToo || IsWindowVisible(window)) && ClassOf(window) == className) found.push_back(window);
+    wchar_t name[64] = {};
+    for (HWND window : TopLevelWindows()) {
+        const bool shown = hiddenToo || IsWindowVisible(window);
+        if (shown && GetClassNameW(window, name, 64) && std::wcscmp(name, className) == 0) found.push_back(window);
+    }
     return found;
 }
 

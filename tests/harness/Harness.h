@@ -17,8 +17,6 @@ namespace harness {
 // Hands queued messages to the program's dispatch until none came for `quietMs` ms.
 void Pump(int quietMs = 30);
 
-std::wstring ClassOf(HWND window);
-
 // Selects the entry and tells the parent, as a pick with the mouse does.
 void Pick(HWND combo, const std::wstring& entry);
 

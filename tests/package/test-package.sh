@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# test-package.sh TEMPLATE_DIR ZIP SETUP VERSION KALVIO_EXE SMOKE_EXE RECORDER
+# test-package.sh TEMPLATE_DIR ZIP SETUP VERSION KALVIO_EXE
 # The release packages used as a user would, in a throw-away Wine prefix: the
-# zip, an install, a second install elsewhere, the installed program run by the
-# smoke test, the uninstall. Needs `cmake --build --preset windows --target package`.
+# zip, an install, a second install elsewhere, the uninstall.
+# Needs `cmake --build --preset windows --target package`.
 set -euo pipefail
 
 wine_tools=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine" && pwd)
-[ $# -eq 7 ] || { echo "usage: test-package.sh TEMPLATE_DIR ZIP SETUP VERSION KALVIO_EXE SMOKE_EXE RECORDER" >&2; exit 125; }
-template=$1 zip=$2 setup=$3 version=$4 exe=$5 smoke=$6 recorder=$7
+[ $# -eq 5 ] || { echo "usage: test-package.sh TEMPLATE_DIR ZIP SETUP VERSION KALVIO_EXE" >&2; exit 125; }
+template=$1 zip=$2 setup=$3 version=$4 exe=$5
 for f in "$zip" "$setup"; do [ -f "$f" ] || { echo "no $f: build --target package" >&2; exit 1; }; done
 if [ -z "${DISPLAY-}" ]; then exec "$wine_tools/with-xvfb.sh" bash "$0" "$@"; fi
 
@@ -62,7 +62,6 @@ installed_in() {  # installed_in WINDOWS_DIR UNIX_DIR
     check "$1 holds the built Kalvio.exe and Uninstall.exe only" files_ok "$2"
     check "a Start-menu shortcut for all users starts it, none on the desktop" shortcut_ok "$1"
     check "its uninstall entry holds the expected values" entry_ok "$1" "$2"
-    check "the installed Kalvio starts, works and closes with status 0" wine "$smoke" "Z:$2/Kalvio.exe" "$recorder"
 }
 
 check "silent install (/S) succeeds" wine "$setup" /S

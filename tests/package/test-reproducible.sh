@@ -8,14 +8,12 @@ set -euo pipefail
 src=$1 sums=$2/SHA256SUMS.txt built=("$3" "$4" "$5")
 for f in "${built[@]}" "$sums"; do [ -f "$f" ] || { echo "no $f: build --target package" >&2; exit 1; }; done
 
-# CI may check the sources out as another user.
+# CI may check the sources out as another user. A clone has only what is
+# committed: with changes on top, this build is not that of any commit.
 git_src() { git -c "safe.directory=$src" -C "$src" "$@"; }
-skip() { echo "SKIPPED: $*"; exit 77; }
-git_src rev-parse --is-inside-work-tree >/dev/null 2>&1 || skip "$src is not a git checkout (or no git)"
-# A clone has only what is committed: with changes on top, this build is not
-# that of any commit, and comparing would fail (or pass) for nothing.
-changes=$(git_src status --porcelain --untracked-files=no)
-[ -z "$changes" ] || skip "uncommitted changes in $src; commit or stash them, build the package target, run again"
+git_src rev-parse --is-inside-work-tree >/dev/null 2>&1 || { echo "SKIPPED: $src is not a git checkout"; exit 77; }
+[ -z "$(git_src status --porcelain --untracked-files=no)" ] ||
+    { echo "SKIPPED: uncommitted changes in $src; commit them, build the package target, run again"; exit 77; }
 commit=$(git_src rev-parse HEAD)
 
 failures=0
@@ -23,11 +21,11 @@ check() {  # check WHAT COMMAND [ARGS...]
     if "${@:2}"; then echo "ok   $1"; else echo "FAIL $1"; failures=$((failures + 1)); fi
 }
 
-downloads=$(basename -a "$4" "$5")
 sums_ok() {
-    [ "$(cut -d' ' -f3- "$sums")" = "$downloads" ] && (cd "$(dirname "$sums")" && sha256sum --quiet --strict -c "$sums")
+    [ "$(cut -d' ' -f3- "$sums")" = "$(basename -a "$4" "$5")" ] &&
+        (cd "$(dirname "$sums")" && sha256sum --quiet --strict -c "$sums")
 }
-check "SHA256SUMS.txt lists the two downloads, each with its right sum" sums_ok
+check "SHA256SUMS.txt lists the two downloads, each with its right sum" sums_ok "$@"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/kalvio-rebuild.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -39,15 +37,10 @@ echo "rebuilding $commit in $work/kalvio"
     cmake --build --preset windows --target package) >"$work/build.log" 2>&1 ||
     { tail -n 40 "$work/build.log"; echo "FAIL the second build"; exit 1; }
 
-same() {  # same FIRST SECOND: both sums, and where they part, to tell a time stamp from a path or an order
-    sha256sum "$1" "$2"
-    cmp -s "$1" "$2" && return
-    cmp -l "$1" "$2" | head -n 8 | awk '{ printf "     at 0x%x: %s != %s (octal)\n", $1 - 1, $2, $3 }'
-    return 1
-}
+# cmp names the first byte where they part: a time stamp, a path or an order.
 for first in "${built[@]}"; do
     name=$(basename "$first")
-    check "$name is the same from the clone" same "$first" "$work/kalvio/build/windows/$name"
+    check "$name is the same from the clone" cmp "$first" "$work/kalvio/build/windows/$name"
 done
 
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed (has HEAD moved since the package target ran?)"; exit 1; }

@@ -23,9 +23,8 @@ def checks(exe, version, ico_path):
     yield (info.FileVersionMS, info.FileVersionLS) == (major << 16 | minor, patch), f"file version {version}"
     strings = {k.decode(): v.decode() for fi in pe.FileInfo for e in fi
                for table in getattr(e, "StringTable", []) for k, v in table.entries.items()}
-    for key, expected in {"FileVersion": version, "ProductVersion": version,
-                          "ProductName": "Kalvio", "InternalName": "Kalvio"}.items():
-        yield strings.get(key) == expected, f'{key} is "{expected}" (found {strings.get(key)!r})'
+    found = [strings.get(key) for key in ("FileVersion", "ProductVersion", "ProductName", "InternalName")]
+    yield found == [version, version, "Kalvio", "Kalvio"], f"file, product version {version}, names Kalvio: {found}"
 
     ico = pathlib.Path(ico_path).read_bytes()
     size, offset = struct.unpack_from("<II", ico, 14)  # the .ico's only entry
