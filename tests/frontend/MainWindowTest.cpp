@@ -1,6 +1,8 @@
 // The real main window, built in this process: its layout at the screen's
-// DPI, the keyboard, screen-reader names, the number label and the readings.
+// DPI, the keyboard, screen readers, what a pick shows, the about window it
+// opens, and the objects both leave behind over long use.
 #include "Form1.h"
+#include "KalvioVersion.h"
 #include "engine/Readings.h"
 #include "harness/Harness.h"
 #include "res/resource.h"
@@ -36,6 +38,15 @@ protected:
         Pick(Item(IDC_F1_COMBO3), L"1");
         Pick(Item(IDC_F1_COMBO1), year);
         Pump();
+    }
+
+    // Sends what a click on the number sends; returns the about windows then shown.
+    std::vector<HWND> ClickNumber()
+    {
+        SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(IDC_F1_LABEL4, STN_CLICKED),
+                     reinterpret_cast<LPARAM>(Item(IDC_F1_LABEL4)));
+        Pump();
+        return WindowsOfClass(L"Kalvio.Form2");
     }
 
     Form1 form;
@@ -159,10 +170,9 @@ void MakeTheFirstPartnershipReadingTooLong()
 // DPI and the rectangle it suggests, the frame as it is around the new client size.
 void MoveToScale(HWND form, UINT dpi)
 {
-    RECT window{}, client{};
-    GetWindowRect(form, &window);
+    RECT suggested{}, client{};
+    GetWindowRect(form, &suggested);
     GetClientRect(form, &client);
-    RECT suggested = window;
     suggested.right += Px(DesignedClient.cx, dpi) - client.right;
     suggested.bottom += Px(DesignedClient.cy, dpi) - client.bottom;
     SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
@@ -202,7 +212,7 @@ TEST_F(MainWindow, NumberShowsTheHelpCursorAndItsToolTip)
     EXPECT_EQ(tips, L"Kalvio!");
 }
 
-TEST_F(MainWindow, TabRunsThroughListsAndBoxesBothWaysEscapeKeepsTheProgramAndF1OpensTheAboutWindow)
+TEST_F(MainWindow, TabRunsThroughListsAndBoxesBothWaysAndEscapeKeepsTheProgram)
 {
     const std::vector<int> cycle = {IDC_F1_COMBO1, IDC_F1_COMBO2, IDC_F1_COMBO3, IDC_F1_TEXT1, IDC_F1_TEXT2};
     SetFocus(Item(IDC_F1_COMBO3));
@@ -219,13 +229,32 @@ TEST_F(MainWindow, TabRunsThroughListsAndBoxesBothWaysEscapeKeepsTheProgramAndF1
         Press(VK_ESCAPE);
         ASSERT_TRUE(IsWindowVisible(form.Handle())) << "Escape closed the program from control " << id;
     }
-    Press(VK_F1);
-    Press(VK_F1);
-    const std::vector<HWND> about = WindowsOfClass(L"Kalvio.Form2");
-    ASSERT_EQ(about.size(), 1u);
-    ASSERT_TRUE(BringToFront(about[0]));
-    Press(VK_ESCAPE);
-    EXPECT_TRUE(WindowsOfClass(L"Kalvio.Form2").empty());
+}
+
+TEST_F(MainWindow, F1OpensOneFixedAboutWindowWithTheBuildsVersionWhichEscapeClosesAndF1RebuildsAlike)
+{
+    RECT first{}, again{};
+    for (RECT* client : {&first, &again}) {
+        ASSERT_TRUE(BringToFront(form.Handle()));
+        Press(VK_F1);
+        const std::vector<HWND> about = ClickNumber();  // asked for again: still one
+        ASSERT_EQ(about.size(), 1u);
+        GetClientRect(about[0], client);
+        EXPECT_EQ(
+            WindowText(GetDlgItem(about[0], IDC_F2_LABEL1)),
+            L"Kalvio! v" + std::to_wstring(KALVIO_VERSION_MAJOR) + L"." + std::to_wstring(KALVIO_VERSION_MINOR) + L".");
+        EXPECT_FALSE(GetWindowLongPtrW(about[0], GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
+        // No taskbar button, and a hidden owner (not the main window, which is
+        // visible), so that either window can come in front of the other.
+        EXPECT_FALSE(GetWindowLongPtrW(about[0], GWL_EXSTYLE) & WS_EX_APPWINDOW);
+        const HWND owner = GetWindow(about[0], GW_OWNER);
+        EXPECT_TRUE(owner && !IsWindowVisible(owner));
+        EXPECT_TRUE(IsWindowEnabled(form.Handle()));
+        ASSERT_TRUE(BringToFront(about[0]));
+        Press(VK_ESCAPE);
+        EXPECT_TRUE(WindowsOfClass(L"Kalvio.Form2").empty());
+    }
+    EXPECT_TRUE(EqualRect(&first, &again));
     EXPECT_TRUE(IsWindowVisible(form.Handle()));
 }
 
@@ -248,30 +277,9 @@ void CALLBACK RecordAnnouncement(HWINEVENTHOOK, DWORD, HWND window, LONG object,
     if (object == OBJID_CLIENT && child == CHILDID_SELF) announced.push_back(window);
 }
 
-TEST_F(MainWindow, ScreenReadersHearEachNewNumberOnceAndNoRepeat)
+TEST_F(MainWindow, APickRedrawsEachListAndShowsAndAnnouncesANewNumberWithNothingLeftBehind)
 {
-    constexpr DWORD liveRegionChanged = 0x8019;
-    const HWND number = Item(IDC_F1_LABEL4);
-    const HWND year = Item(IDC_F1_COMBO1);
-    PickFirstOfJanuary(L"1900");  // 3
-    SetFocus(year);
-    const HWINEVENTHOOK hook = SetWinEventHook(liveRegionChanged, liveRegionChanged, nullptr, RecordAnnouncement,
-                                               GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
-    ASSERT_NE(hook, nullptr);
-    const auto announcementsAfterPicking = [&](const wchar_t* entry) {
-        announced.clear();
-        Pick(year, entry);
-        Pump();
-        return std::count(announced.begin(), announced.end(), number);
-    };
-    EXPECT_EQ(announcementsAfterPicking(L"1901"), 1);  // 4
-    EXPECT_EQ(announcementsAfterPicking(L"1910"), 0);  // 4 again
-    UnhookWinEvent(hook);
-    EXPECT_EQ(GetFocus(), year) << "the number took the focus";
-}
-
-TEST_F(MainWindow, PicksRedrawEachListAndANewNumberLeavesTheHeadingWholeAndNoOldDigitBehind)
-{
+    const HWND year = Item(IDC_F1_COMBO1), heading = Item(IDC_F1_LABEL6), number = Item(IDC_F1_LABEL4);
     SetFocus(Item(IDC_F1_TEXT1));  // no list drawn as selected
     Pump();
     // A list shows its entry on the field's white; one left frozen after a
@@ -283,22 +291,54 @@ TEST_F(MainWindow, PicksRedrawEachListAndANewNumberLeavesTheHeadingWholeAndNoOld
         }
     };
     expectFieldsShown();
-    const std::vector<COLORREF> yearBefore = Pixels(Item(IDC_F1_COMBO1));
+    const std::vector<COLORREF> yearBefore = Pixels(year);
     PickFirstOfJanuary(L"1900");  // 3; a month pick refills the day list
     expectFieldsShown();
-    EXPECT_NE(Pixels(Item(IDC_F1_COMBO1)), yearBefore) << "the year list still shows the year before";
+    EXPECT_NE(Pixels(year), yearBefore) << "the year list still shows the year before";
 
-    const HWND heading = Item(IDC_F1_LABEL6);
-    const HWND number = Item(IDC_F1_LABEL4);
     RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     Pump();
-    const std::vector<COLORREF> whole = Pixels(heading);
-    const std::vector<COLORREF> three = Pixels(number);
-    for (const wchar_t* year : {L"1905", L"1907", L"1900"}) {  // 8, 1, 3
-        PickFirstOfJanuary(year);
-        EXPECT_EQ(Pixels(heading), whole) << "after picking " << year;
+    const std::vector<COLORREF> whole = Pixels(heading), three = Pixels(number);
+    constexpr DWORD liveRegionChanged = 0x8019;
+    const HWINEVENTHOOK hook = SetWinEventHook(liveRegionChanged, liveRegionChanged, nullptr, RecordAnnouncement,
+                                               GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    // Screen readers hear each new number once, and a number kept not again.
+    for (const auto& [entry, heard] :
+         {std::pair{L"1905", 1}, {L"1907", 1}, {L"1900", 1}, {L"1909", 0}}) {  // 8, 1, 3, 3
+        announced.clear();
+        Pick(year, entry);
+        Pump();
+        EXPECT_EQ(std::count(announced.begin(), announced.end(), number), heard) << "after picking " << entry;
+        EXPECT_EQ(Pixels(heading), whole) << "after picking " << entry;
     }
+    UnhookWinEvent(hook);
     EXPECT_EQ(Pixels(number), three);
+    EXPECT_EQ(GetFocus(), Item(IDC_F1_TEXT1)) << "the number took the focus";
+}
+
+TEST_F(MainWindow, PicksAndAboutWindowsLeaveNoObjectsBehind)
+{
+    const HWND year = Item(IDC_F1_COMBO1), month = Item(IDC_F1_COMBO2);
+    const auto openAndCloseAbout = [this] {
+        SendMessageW(ClickNumber().at(0), WM_SYSCOMMAND, SC_CLOSE, 0);
+        Pump();
+    };
+    // One round of each first: lazily made objects are not leaks.
+    Pick(month, L"2");
+    openAndCloseAbout();
+    const long gdi = GdiObjects(), windows = Windows();
+    // February and April in turn, so every other pick refills the day list.
+    for (int i = 0; i < 250; ++i) {
+        Pick(month, i % 2 ? L"4" : L"2");
+        Pick(year, i % 2 ? L"1999" : L"2000");
+    }
+    Pump();
+    EXPECT_EQ(GdiObjects(), gdi) << "after 500 picks";
+    EXPECT_EQ(Windows(), windows) << "after 500 picks";
+    for (int i = 0; i < 20; ++i) openAndCloseAbout();
+    EXPECT_EQ(GdiObjects(), gdi) << "after 20 about windows";
+    EXPECT_EQ(Windows(), windows) << "after 20 about windows";
 }
 
 }  // namespace
