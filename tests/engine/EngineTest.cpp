@@ -1,5 +1,5 @@
-// The date lists and the life number as a user sees them after a start-up or
-// a pick: each list's entries and selection, the number and its two readings.
+// The date lists and the life number as a user sees them after a start-up or a pick: each list's entries and
+// selection, the number and its two readings.
 #include "FakeOperations.h"
 #include "engine/Engine.h"
 
@@ -34,8 +34,7 @@ TEST(LifeNumber, IsTheDigitsOfTheDateReducedToOneDigitAndShownWithItsTwoReadings
     }
 }
 
-// Starts the program on this clock, with the readings table still empty as
-// at a real start; returns the window it shows.
+// Starts the program on this clock, the readings table still empty as at a real start; returns the window shown.
 std::string StartUp(std::function<Date()> clock)
 {
     for (int slot = ReadingsTable::First; slot <= ReadingsTable::Last; ++slot) Module1::Readings.Set(slot, "");
@@ -56,8 +55,7 @@ TEST(StartUp, ShowsTodaysDayAndMonthEighteenYearsBackAndTheirNumber)
     EXPECT_EQ(StartUp(newYear), "2008 in 1876-2036, 1 in 1-12, 1 in 1-31 = 3 (3, 13)");
 }
 
-// A user's picks, one after another, after a start on 15 March 2026 (2008, a
-// leap year).
+// A user's picks, one after another, after a start on 15 March 2026 (2008, a leap year).
 TEST(Picks, RefillTheDayListForTheMonthAndLeapYearAndRecomputeTheNumber)
 {
     Date today{2026, 3, 15};

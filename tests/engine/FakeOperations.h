@@ -1,7 +1,6 @@
 #pragma once
-// In-memory widgets and clock for the engine tests: what a user would see
-// (each list's entries and selection, the number, the two readings) and how
-// often each list was cleared, not the calls that led there.
+// In-memory widgets and clock for the engine tests: what a user would see (each list's entries and selection, the
+// number, the two readings) and how often each list was cleared, not the calls that led there.
 #include "engine/Operations.h"
 #include "engine/Readings.h"
 
@@ -46,8 +45,7 @@ public:
     void SetText(Widget box, const std::string& text) override { texts[box] = text; }
     Date Today() const override { return clock(); }
 
-    // A list as a user reads it, its entries a range that counts up by one:
-    // "15 in 1-31".
+    // A list as a user reads it, its entries a range that counts up by one: "15 in 1-31".
     std::string Shown(Widget list)
     {
         const std::vector<std::string>& e = lists[list].entries;
@@ -56,8 +54,7 @@ public:
         return ListText(list) + " in " + (e.empty() ? "" : e.front() + "-" + e.back());
     }
 
-    // The number, then the slots of the readings table its boxes show:
-    // "7 (7, 17)"; "-" for an empty caption or box.
+    // The number, then the slots of the readings table its boxes show: "7 (7, 17)"; "-" for an empty caption or box.
     std::string Number()
     {
         const auto slot = [this](Widget box) -> std::string {

@@ -1,5 +1,5 @@
-// The readings table: each slot's title and opening sentence exactly as
-// designed, one paragraph at a length the boxes can hold, nothing outside 1..19.
+// The readings table: each slot's title and opening sentence exactly as designed, one paragraph at a length the
+// boxes can hold, nothing outside 1..19.
 #include "engine/Readings.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +12,8 @@
 
 namespace {
 
-// A one-letter preposition or conjunction followed by a plain space may be
-// left at a line end; it must be tied to its word by a no-break space.
+// A one-letter preposition or conjunction followed by a plain space may be left at a line end; it must be tied to
+// its word by a no-break space.
 const std::regex LooseOneLetterWord("(^| |\xA0)[aikosuvzAIKOSUVZ] ");
 
 // Slots 1..19: the title and CR LF (partnership slots), then the opening

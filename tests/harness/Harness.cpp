@@ -92,9 +92,8 @@ std::vector<HWND> WindowsOfClass(const wchar_t* className, bool hiddenToo)
 
 long GdiObjects()
 {
-    // Wine lacks GetGuiResources but keeps a handle table laid out like
-    // Windows' own at the PEB's GdiSharedHandleTable (offset 0xF8): 0x10000
-    // entries of 24 bytes, a live one with a non-zero type byte at 14.
+    // Wine lacks GetGuiResources but keeps a handle table laid out like Windows' own at the PEB's
+    // GdiSharedHandleTable (offset 0xF8): 0x10000 entries of 24 bytes, a live one with a non-zero type byte at 14.
     const auto* table = *reinterpret_cast<const BYTE* const*>(reinterpret_cast<const BYTE*>(RtlGetCurrentPeb()) + 0xF8);
     long live = 0;
     for (int i = 0; i < 0x10000; ++i) live += table[i * 24 + 14] != 0;

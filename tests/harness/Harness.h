@@ -1,7 +1,6 @@
 #pragma once
-// What the Windows tests do to the program's windows: real input through
-// SendInput, picks with the messages a real pick sends, and the program's
-// own message loop to hand on what reaches this process.
+// What the Windows tests do to the program's windows: real input through SendInput, picks with the messages a real
+// pick sends, and the program's own message loop to hand on what reaches this process.
 #include "ui/ComboBox.h"
 #include "ui/Font.h"
 #include "ui/Text.h"

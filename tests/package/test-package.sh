@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# test-package.sh TEMPLATE_DIR ZIP SETUP VERSION KALVIO_EXE
+# test-package.sh TEMPLATE_DIR ZIP SETUP VERSION_TEXT KALVIO_EXE
 # The release packages used as a user would, in a throw-away Wine prefix: the
 # zip, an install, a second install elsewhere, the uninstall.
 # Needs `cmake --build --preset windows --target package`.
 set -euo pipefail
 
 wine_tools=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine" && pwd)
-[ $# -eq 5 ] || { echo "usage: test-package.sh TEMPLATE_DIR ZIP SETUP VERSION KALVIO_EXE" >&2; exit 125; }
+[ $# -eq 5 ] || { echo "usage: test-package.sh TEMPLATE_DIR ZIP SETUP VERSION_TEXT KALVIO_EXE" >&2; exit 125; }
 template=$1 zip=$2 setup=$3 version=$4 exe=$5
 for f in "$zip" "$setup"; do [ -f "$f" ] || { echo "no $f: build --target package" >&2; exit 1; }; done
 if [ -z "${DISPLAY-}" ]; then exec "$wine_tools/with-xvfb.sh" bash "$0" "$@"; fi
@@ -33,7 +33,6 @@ export WINEPREFIX
 trap 'end_prefix "$WINEPREFIX"; rm -rf "$WINEPREFIX"' EXIT
 "$wine_tools/new-prefix.sh" "$template" "$WINEPREFIX"
 drive=$WINEPREFIX/drive_c
-IFS=. read -r major minor patch <<<"$version"
 
 # reg.exe now and then fails to start right after an install; a missing key fails every try.
 reg_query() { for _ in 1 2 3; do wine reg query "$@" 2>/dev/null && return 0; sleep 1; done; return 1; }
@@ -43,7 +42,7 @@ entry_ok() {  # entry_ok WINDOWS_DIR UNIX_DIR
         sed -n 's/^    \([A-Za-z]*\)    \(REG_[A-Z_]*\)    /\1 \2 /p' | LC_ALL=C sort) <<EOF
 DisplayIcon REG_SZ $1\\Kalvio.exe,0
 DisplayName REG_SZ Kalvio
-DisplayVersion REG_SZ $(printf '%d.%02d.%04d' "$major" "$minor" "$patch")
+DisplayVersion REG_SZ $version
 EstimatedSize REG_DWORD $(printf '0x%x' $(( $(cat "$2"/* | wc -c) / 1024 )))
 InstallLocation REG_SZ $1
 NoModify REG_DWORD 0x1

@@ -11,9 +11,8 @@ for f in "${built[@]}" "$sums"; do [ -f "$f" ] || { echo "no $f: build --target 
 # CI may check the sources out as another user. A clone has only what is
 # committed: with changes on top, this build is not that of any commit.
 git_src() { git -c "safe.directory=$src" -C "$src" "$@"; }
-git_src rev-parse --is-inside-work-tree >/dev/null 2>&1 || { echo "SKIPPED: $src is not a git checkout"; exit 77; }
-[ -z "$(git_src status --porcelain --untracked-files=no)" ] ||
-    { echo "SKIPPED: uncommitted changes in $src; commit them, build the package target, run again"; exit 77; }
+[ -z "$(git_src status --porcelain --untracked-files=no 2>&1)" ] ||
+    { echo "SKIPPED: $src is no git checkout, or has uncommitted changes; commit, build the package target, rerun"; exit 77; }
 commit=$(git_src rev-parse HEAD)
 
 failures=0

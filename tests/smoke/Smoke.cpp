@@ -1,6 +1,5 @@
-// Kalvio.exe itself, as a person uses it: a pick with the keyboard, a click on
-// the number opens the about window, both links there reach the browser, and
-// Alt+F4 ends the program with status 0.
+// Kalvio.exe itself, as a person uses it: a pick with the keyboard, a click on the number opens the about window,
+// both links there reach the browser, and Alt+F4 ends the program with status 0.
 // Usage (under Wine): smoke Z:/path/to/Kalvio.exe /path/to/record-url.sh
 #include "harness/Harness.h"
 #include "res/resource.h"
@@ -30,11 +29,9 @@ bool WaitFor(const std::function<bool()>& condition)
 }
 
 // The addresses the stand-in browser was handed, one a line.
-constexpr char BrowserLog[] = "C:\\smoke-urls.log";
-
 std::string BrowsedAddresses()
 {
-    std::ifstream log(BrowserLog);
+    std::ifstream log("C:\\smoke-urls.log");
     return {std::istreambuf_iterator<char>(log), {}};
 }
 
@@ -83,8 +80,8 @@ TEST(Kalvio, PicksOpensBothLinksAndClosesCleanly)
         EXPECT_TRUE(WaitFor([&] { return BrowsedAddresses() == expected; })) << BrowsedAddresses();
     }
 
-    // Under load Wine now and then loses a key combination sent right after
-    // a change of foreground window; a person would press it again.
+    // Under load Wine now and then loses a key combination sent right after a change of foreground window; a person
+    // would press it again.
     bool ended = false;
     for (int tries = 0; tries < 3 && !ended; ++tries) {
         ASSERT_TRUE(BringToFront(main));

@@ -1,6 +1,5 @@
-// Started without arguments, runs a copy of itself that overruns a stack
-// buffer, and expects the stack protector, its guard seeded, to end that copy
-// at once with STATUS_STACK_BUFFER_OVERRUN before the overrun returns.
+// Started without arguments, runs a copy of itself that overruns a stack buffer, and expects the stack protector, its
+// guard seeded, to end that copy at once with STATUS_STACK_BUFFER_OVERRUN before the overrun returns.
 #include <windows.h>
 
 #include <process.h>
