@@ -35,15 +35,20 @@ std::string BrowsedAddresses()
     return {std::istreambuf_iterator<char>(log), {}};
 }
 
-// A click with the mouse in the middle of the window.
+// A click with the mouse in the middle of the window. The place rides with each button event: under load, Wine
+// may still hold the pointer's old place when a press follows a separate SetCursorPos.
 void Click(HWND window)
 {
     RECT r{};
     GetWindowRect(window, &r);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     INPUT button[2] = {{INPUT_MOUSE, {}}, {INPUT_MOUSE, {}}};
-    button[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    button[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    for (INPUT& event : button) {
+        event.mi.dx = MulDiv((r.left + r.right) / 2, 65536, GetSystemMetrics(SM_CXSCREEN));
+        event.mi.dy = MulDiv((r.top + r.bottom) / 2, 65536, GetSystemMetrics(SM_CYSCREEN));
+        event.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    button[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    button[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
     ASSERT_EQ(SendInput(2, button, sizeof(INPUT)), 2u);
 }
 
