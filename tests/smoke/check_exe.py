@@ -36,8 +36,8 @@ def checks(exe, version, ico_path):
     flags = pe.OPTIONAL_HEADER.DllCharacteristics
     for name in ("DYNAMIC_BASE", "HIGH_ENTROPY_VA", "NX_COMPAT"):
         yield flags & pefile.DLL_CHARACTERISTICS["IMAGE_DLLCHARACTERISTICS_" + name], name
-    wx = [s.Name for s in pe.sections if s.Characteristics & 0x80000000 and s.Characteristics & 0x20000000]
-    yield not wx, "no section is both writable and executable"
+    writable_code = [s.Name for s in pe.sections if s.Characteristics & 0xA0000000 == 0xA0000000]
+    yield not writable_code, f"no section is both writable and executable: {writable_code}"
     yield not pe.FILE_HEADER.Characteristics & 0x0001, "relocations kept, so ASLR can move the image"
 
 
