@@ -56,7 +56,6 @@ inline constexpr std::array<ControlSpec, 7> Controls = {{
 }};
 // clang-format on
 
-
 inline constexpr wchar_t Label4Tip[] = L"Více informací";
 inline constexpr wchar_t Image2Tip[] = L"Hvězdolet – vesmírná hra ke stažení";
 
