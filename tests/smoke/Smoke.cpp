@@ -41,14 +41,11 @@ void Click(HWND window)
 {
     RECT r{};
     GetWindowRect(window, &r);
-    INPUT button[2] = {{INPUT_MOUSE, {}}, {INPUT_MOUSE, {}}};
-    for (INPUT& event : button) {
-        event.mi.dx = MulDiv((r.left + r.right) / 2, 65536, GetSystemMetrics(SM_CXSCREEN));
-        event.mi.dy = MulDiv((r.top + r.bottom) / 2, 65536, GetSystemMetrics(SM_CYSCREEN));
-        event.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    }
-    button[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    button[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    const LONG x = MulDiv((r.left + r.right) / 2, 65536, GetSystemMetrics(SM_CXSCREEN));
+    const LONG y = MulDiv((r.top + r.bottom) / 2, 65536, GetSystemMetrics(SM_CYSCREEN));
+    constexpr DWORD there = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    INPUT button[2] = {{INPUT_MOUSE, {{x, y, 0, there | MOUSEEVENTF_LEFTDOWN, 0, 0}}},
+                       {INPUT_MOUSE, {{x, y, 0, there | MOUSEEVENTF_LEFTUP, 0, 0}}}};
     ASSERT_EQ(SendInput(2, button, sizeof(INPUT)), 2u);
 }
 
