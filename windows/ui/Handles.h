@@ -34,14 +34,10 @@ private:
 struct DeleteGdiObject {
     void operator()(HGDIOBJ h) const { DeleteObject(h); }
 };
-struct DestroyIconHandle {
-    void operator()(HICON h) const { DestroyIcon(h); }
-};
 
 using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
-using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
 
 // A window's DC, released on scope exit.
 class WindowDC {
