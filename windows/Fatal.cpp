@@ -10,7 +10,7 @@ constexpr UINT FatalExitCode = 3;
 
 void ReportFatal(const std::string& what)
 {
-    std::wstring message = L"Program Kalvio narazil na neočekávanou chybu a bude ukončen.\n\nPodrobnosti: ";
+    std::wstring message = L"Program Kalvio narazil na neočekávanou chybu a bude ukončen.\n\nTechnické podrobnosti: ";
     try {
         message += Widen(what);
     } catch (...) {

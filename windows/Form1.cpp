@@ -7,6 +7,7 @@
 #include "ui/Check.h"
 #include "ui/Dpi.h"
 #include "ui/FitText.h"
+#include "ui/LineBreaks.h"
 #include "ui/Tooltip.h"
 
 using namespace Form1Layout;
@@ -55,6 +56,8 @@ void Form1::OnCreated()
     ControlOperations::WidgetHandles handles{};
     for (std::size_t w = 0; w < WidgetCount; ++w) handles[w] = Control(WidgetIds[w]);
     operations_ = std::make_unique<ControlOperations>(handles, [this](Widget widget) { OnWidgetChanged(widget); });
+    for (int id : {IDC_F1_TEXT1, IDC_F1_TEXT2})
+        SendMessageW(Control(id), EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(&LineBreakWordProc));
     engine_ = std::make_unique<Engine>(*operations_);
     RunEngine(&Engine::Form_Load);
 }

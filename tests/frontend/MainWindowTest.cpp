@@ -67,6 +67,22 @@ void ExpectWhollyVisible(HWND box)
     EXPECT_LE(static_cast<short>(HIWORD(last)) + LineHeight(box), client.bottom) << GetDlgCtrlID(box);
 }
 
+// Each line the box shows ends at a space or at the CR LF, never on a one-letter word that Czech keeps with the next.
+void ExpectCzechLineEnds(HWND box)
+{
+    const std::wstring text = WindowText(box);
+    for (LRESULT line = 1; line < SendMessageW(box, EM_GETLINECOUNT, 0, 0); ++line) {
+        const auto start = static_cast<std::size_t>(SendMessageW(box, EM_LINEINDEX, static_cast<WPARAM>(line), 0));
+        const std::wstring ended = text.substr(0, text.find_last_not_of(L" \r\n", start - 1) + 1);
+        const std::wstring lastWord = ended.substr(ended.find_last_of(L" \u00A0\n") + 1);
+        SCOPED_TRACE(::testing::Message()
+                     << "line " << line << " of box " << GetDlgCtrlID(box) << " after " << Narrow(lastWord));
+        EXPECT_TRUE(text[start - 1] == L' ' || text[start - 1] == L'\n');
+        EXPECT_FALSE(lastWord.size() == 1 &&
+                     std::wstring_view(L"aikosuvzAIKOSUVZ").find(lastWord[0]) != std::wstring_view::npos);
+    }
+}
+
 // A control's pixels as the screen shows them.
 std::vector<COLORREF> Pixels(HWND control)
 {
@@ -124,6 +140,7 @@ void ExpectLaidOutFor(HWND form, UINT dpi)
         if (box.id == IDC_F1_TEXT1 || box.id == IDC_F1_TEXT2) {
             EXPECT_GE(FontHeightOf(control), height);
             ExpectWhollyVisible(control);
+            ExpectCzechLineEnds(control);
         } else {
             EXPECT_EQ(FontHeightOf(control), height);
         }
