@@ -16,14 +16,19 @@ constexpr std::initializer_list<const wchar_t*> SansSerif = {L"MS Sans Serif", L
 
 }  // namespace
 
+UniqueFont MakeTextFont(UINT dpi, int centiPoints, int weight)
+{
+    return MakeFont(SansSerif, centiPoints, weight, dpi, CzechLetters);
+}
+
 UniqueFont MakeNormalFont(UINT dpi, int centiPoints)
 {
-    return MakeFont(SansSerif, centiPoints, FW_NORMAL, dpi, CzechLetters);
+    return MakeTextFont(dpi, centiPoints, FW_NORMAL);
 }
 
 UniqueFont MakeBoldFont(UINT dpi)
 {
-    return MakeFont(SansSerif, 975, FW_BOLD, dpi, CzechLetters);
+    return MakeTextFont(dpi, 975, FW_BOLD);
 }
 
 UniqueFont MakeNumberFont(UINT dpi)

@@ -9,6 +9,8 @@
 // smaller size.
 constexpr int NormalCentiPoints = 800;
 UniqueFont MakeNormalFont(UINT dpi, int centiPoints = NormalCentiPoints);
+// The same faces at any size and weight, for the printed page.
+UniqueFont MakeTextFont(UINT dpi, int centiPoints, int weight);
 // "MS Sans Serif" 9.75 pt bold, Central European.
 UniqueFont MakeBoldFont(UINT dpi);
 // "Arial" 36 pt bold, Central European: the life number.

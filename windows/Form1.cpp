@@ -5,10 +5,15 @@
 #include "ProgramIcon.h"
 #include "res/resource.h"
 #include "ui/Check.h"
+#include "ui/Clipboard.h"
+#include "ui/ComboBox.h"
 #include "ui/Dpi.h"
 #include "ui/FitText.h"
 #include "ui/LineBreaks.h"
+#include "ui/Text.h"
 #include "ui/Tooltip.h"
+
+#include <windowsx.h>
 
 using namespace Form1Layout;
 
@@ -22,8 +27,28 @@ LaidOutWindow::Frame MainFrame()
             ClientWidth,     ClientHeight, ProgramIcon(), GetSysColorBrush(COLOR_BTNFACE)};
 }
 
+// The commands that take the result out of the window, in the system menu
+// and the context menu alike.
+struct Command {
+    UINT id;
+    const wchar_t* text;
+};
+constexpr Command Commands[] = {
+    {IDM_F1_COPY, L"Kopírovat výsledek\tCtrl+C"},
+    {IDM_F1_PRINT, L"Tisk…\tCtrl+P"},
+    {IDM_F1_ABOUT, L"O programu…\tF1"},
+};
+
 // A reading never shrinks below this to fit its box.
 constexpr int SmallestReadingCentiPoints = 500;
+
+// Shift+F10 or the context-menu key, down or up.
+bool IsContextMenuKey(const MSG& msg)
+{
+    const bool key = msg.message == WM_KEYDOWN || msg.message == WM_KEYUP || msg.message == WM_SYSKEYDOWN ||
+                     msg.message == WM_SYSKEYUP;
+    return key && (msg.wParam == VK_APPS || (msg.wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0));
+}
 
 }  // namespace
 
@@ -60,6 +85,7 @@ void Form1::OnCreated()
         SendMessageW(Control(id), EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(&LineBreakWordProc));
     engine_ = std::make_unique<Engine>(*operations_);
     RunEngine(&Engine::Form_Load);
+    AddCommandsToSystemMenu();
 }
 
 void Form1::RunEngine(void (Engine::*handler)())
@@ -154,13 +180,32 @@ bool Form1::IsReadingBox(HWND hwnd) const
     return hwnd == Control(IDC_F1_TEXT1) || hwnd == Control(IDC_F1_TEXT2);
 }
 
+bool Form1::IsSelectionIn(HWND hwnd) const
+{
+    DWORD start = 0, end = 0;
+    return IsReadingBox(hwnd) &&
+           (SendMessageW(hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end)),
+            start != end);
+}
+
 bool Form1::PreTranslate(const MSG& msg)
 {
-    if (msg.message != WM_KEYDOWN || !IsReadingBox(msg.hwnd)) return false;
+    // Drop-down lists swallow these keys (Wine's do) before the window could
+    // turn them into WM_CONTEXTMENU; the reading boxes keep their own menu.
+    if (IsContextMenuKey(msg) && !IsReadingBox(msg.hwnd)) {
+        if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) OnContextMenu(Handle(), -1);
+        return true;
+    }
+    if (msg.message != WM_KEYDOWN) return false;
+    const bool control = GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0;
+    // Ctrl+C copies the whole result unless there is a selection to copy.
+    if (control && msg.wParam == 'C' && !IsSelectionIn(msg.hwnd)) return RunCommand(IDM_F1_COPY);
+    if (control && msg.wParam == 'P') return RunCommand(IDM_F1_PRINT);
+    if (!IsReadingBox(msg.hwnd)) return false;
     // A multi-line edit box closes its parent on Escape, as if in a dialog.
     if (msg.wParam == VK_ESCAPE) return true;
     // Multi-line edit boxes have no select-all key of their own.
-    if (msg.wParam == 'A' && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0) {
+    if (control && msg.wParam == 'A') {
         SendMessageW(msg.hwnd, EM_SETSEL, 0, -1);
         return true;
     }
@@ -228,6 +273,61 @@ void Form1::Label4_Click()
     about_->Show();
 }
 
+Result Form1::CurrentResult() const
+{
+    const auto entry = [this](int id) { return SelectedEntry(Control(id)); };
+    const auto text = [this](int id) { return WindowText(Control(id)); };
+    return {entry(IDC_F1_COMBO3) + L". " + entry(IDC_F1_COMBO2) + L". " + entry(IDC_F1_COMBO1),
+            text(IDC_F1_LABEL4),
+            text(IDC_F1_LABEL7),
+            text(IDC_F1_TEXT1),
+            text(IDC_F1_LABEL8),
+            text(IDC_F1_TEXT2)};
+}
+
+void Form1::AddCommandsToSystemMenu() const
+{
+    const HMENU menu = GetSystemMenu(Handle(), FALSE);
+    UINT position = 0;
+    for (const Command& command : Commands)
+        Check(InsertMenuW(menu, position++, MF_BYPOSITION | MF_STRING, command.id, command.text), "InsertMenuW");
+    Check(InsertMenuW(menu, position, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr), "InsertMenuW");
+}
+
+void Form1::OnContextMenu(HWND target, LPARAM lParam)
+{
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (lParam == -1) {
+        // From the keyboard: under the control that has the focus.
+        const RECT focus = RectInParent(target == Handle() ? GetFocus() : target);
+        at = {focus.left, focus.bottom};
+        ClientToScreen(Handle(), &at);
+    }
+    const UniqueMenu menu(CreatePopupMenu());
+    Check(static_cast<bool>(menu), "CreatePopupMenu");
+    for (const Command& command : Commands) AppendMenuW(menu.Get(), MF_STRING, command.id, command.text);
+    RunCommand(TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr));
+}
+
+bool Form1::RunCommand(UINT id)
+{
+    switch (id) {
+    case IDM_F1_COPY: CopyResult(); return true;
+    case IDM_F1_PRINT: PrintResult(Handle(), CurrentResult()); return true;
+    case IDM_F1_ABOUT: Label4_Click(); return true;
+    default: return false;
+    }
+}
+
+void Form1::CopyResult()
+{
+    if (PutTextOnClipboard(Handle(), ResultText(CurrentResult()))) return;
+    MessageBoxW(Handle(),
+                L"Výsledek se nepodařilo zkopírovat do schránky. Nejspíš ji právě používá jiný program; "
+                L"zkuste to prosím za chvíli znovu.",
+                L"Kalvio!", MB_OK | MB_ICONWARNING);
+}
+
 void Form1::Form_Unload()
 {
     // Ends the program at once: the about window goes with the main window.
@@ -246,6 +346,14 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE: OnActivate(wParam); return 0;
     case WM_NEXTDLGCTL: OnNextDlgCtl(wParam, lParam); return 0;
     case WM_HELP: Label4_Click(); return TRUE;  // F1 opens the about window
+    case WM_SYSCOMMAND:
+        if (RunCommand(static_cast<UINT>(wParam & 0xFFF0))) return 0;
+        break;
+    case WM_CONTEXTMENU:
+        // The reading boxes keep the edit control's own menu.
+        if (IsReadingBox(reinterpret_cast<HWND>(wParam))) break;
+        OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
+        return 0;
     case AfterFirstPaintMessage: AfterFirstPaint(); return 0;
     case WM_PAINT: OnPaint(); return 0;
     case WM_CLOSE: Form_Unload(); return 0;

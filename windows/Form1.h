@@ -2,6 +2,7 @@
 // The main window: the three date lists, the life number and the readings.
 #include "ControlOperations.h"
 #include "Form2.h"
+#include "Result.h"
 #include "engine/Engine.h"
 #include "ui/Handles.h"
 #include "ui/LaidOutWindow.h"
@@ -25,6 +26,8 @@ public:
     // and paints the window.
     void Show(int showCommand);
     bool PreTranslate(const MSG& msg) override;
+    // The date, the number and the readings as the window shows them now.
+    Result CurrentResult() const;
 
 protected:
     Fonts MakeFonts(UINT dpi) override;
@@ -36,6 +39,11 @@ protected:
 private:
     void RunEngine(void (Engine::*handler)());
     bool IsReadingBox(HWND hwnd) const;
+    bool IsSelectionIn(HWND hwnd) const;
+    void AddCommandsToSystemMenu() const;
+    void OnContextMenu(HWND target, LPARAM lParam);
+    bool RunCommand(UINT id);
+    void CopyResult();
     void OnWidgetChanged(Widget widget);
     void PlaceLabel4();
     void FitReading(int id, UniqueFont& smallerFont);

@@ -2,6 +2,7 @@
 // pick shows, the about window it opens, and the objects both leave behind over long use.
 #include "Form1.h"
 #include "KalvioVersion.h"
+#include "Result.h"
 #include "engine/Readings.h"
 #include "harness/Harness.h"
 #include "res/resource.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
 #include <utility>
 #include <vector>
 
@@ -345,3 +347,129 @@ TEST_F(MainWindow, PicksAndAboutWindowsLeaveNoObjectsBehind)
 }
 
 }  // namespace
+
+namespace {
+
+std::wstring ClipboardText()
+{
+    if (!OpenClipboard(nullptr)) return L"(the clipboard is held)";
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const auto* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+    std::wstring copy = text ? text : L"(no text)";
+    if (text) GlobalUnlock(data);
+    CloseClipboard();
+    return copy;
+}
+
+// Answers the modal loop the command under test starts: a menu gets Down and Enter (its first item), any dialog or
+// message box is cancelled and its caption kept.
+std::wstring modalCaption;
+
+void CALLBACK AnswerModal(HWND, UINT, UINT_PTR, DWORD)
+{
+    wchar_t caption[80] = {};
+    for (const wchar_t* cls : {L"#32770", L"#32768"}) {
+        const HWND modal = FindWindowW(cls, nullptr);
+        if (!modal || !IsWindowVisible(modal)) continue;
+        if (cls[1] == L'3' && cls[4] == L'6') {
+            INPUT keys[4] = {};
+            for (int i = 0; i < 4; ++i) keys[i] = {INPUT_KEYBOARD, {}}, keys[i].ki.wVk = i < 2 ? VK_DOWN : VK_RETURN;
+            keys[1].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+            SendInput(4, keys, sizeof(INPUT));
+        } else {
+            GetWindowTextW(modal, caption, 80);
+            modalCaption = caption;
+            PostMessageW(modal, WM_COMMAND, IDCANCEL, 0);
+        }
+    }
+}
+
+}  // namespace
+
+TEST_F(MainWindow, CopiesThePickedResultByKeysAndBothMenusAndOffersToPrintIt)
+{
+    Pick(Item(IDC_F1_COMBO1), L"1985");
+    Pick(Item(IDC_F1_COMBO2), L"6");
+    Pick(Item(IDC_F1_COMBO3), L"15");  // 1+9+8+5+6+1+5 = 35, then 8
+    const std::wstring whole = L"Datum narození: 15. 6. 1985\r\nŽivotní číslo: 8\r\n\r\nJaký(á) jste...\r\n" +
+                               Widen(Module1::Readings[8]) + L"\r\n\r\nJaký(á) jste...v partnerském vztahu\r\n" +
+                               Widen(Module1::Readings[18]) + L"\r\n";
+    const auto copied = [](auto&& command) {
+        OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
+        command();
+        Pump();
+        return ClipboardText();
+    };
+    SetFocus(Item(IDC_F1_COMBO3));
+    EXPECT_EQ(copied([] { Press('C', {VK_CONTROL}); }), whole);
+    // A selection in a reading box is what Ctrl+C copies there.
+    SetFocus(Item(IDC_F1_TEXT1));
+    SendMessageW(Item(IDC_F1_TEXT1), EM_SETSEL, 0, 7);
+    EXPECT_EQ(copied([] { Press('C', {VK_CONTROL}); }), L"Kladete");
+
+    // The system menu starts with the three commands and a separator; the list's context menu holds the same.
+    const HMENU menu = GetSystemMenu(form.Handle(), FALSE);
+    std::vector<std::wstring> items;
+    for (int i = 0; i < 4; ++i) {
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+        items.emplace_back(text);
+    }
+    EXPECT_EQ(items,
+              (std::vector<std::wstring>{L"Kopírovat výsledek\tCtrl+C", L"Tisk…\tCtrl+P", L"O programu…\tF1", L""}));
+    EXPECT_TRUE(GetMenuState(menu, 3, MF_BYPOSITION) & MF_SEPARATOR);
+    const auto choose = [this, menu](int item) {
+        return [this, menu, item] { SendMessageW(form.Handle(), WM_SYSCOMMAND, GetMenuItemID(menu, item), 0); };
+    };
+    EXPECT_EQ(copied(choose(0)), whole);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 200, AnswerModal);
+    SetFocus(Item(IDC_F1_COMBO2));
+    EXPECT_EQ(copied([] { Press(VK_F10, {VK_SHIFT}); }), whole);
+    // Printing opens the print dialog; cancelled, it prints nothing.
+    choose(1)();
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(modalCaption, L"Tisk");
+    choose(2)();
+    Pump();
+    EXPECT_EQ(WindowsOfClass(L"Kalvio.Form2").size(), 1u);
+}
+
+// The text records of an enhanced metafile in the order drawn, with the box each covers.
+int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM found)
+{
+    if (record->iType == EMR_EXTTEXTOUTW) {
+        const auto* text = reinterpret_cast<const EMREXTTEXTOUTW*>(record);
+        const auto* chars =
+            reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(record) + text->emrtext.offString);
+        reinterpret_cast<std::vector<std::pair<std::wstring, RECTL>>*>(found)->emplace_back(
+            std::wstring(chars, text->emrtext.nChars), text->rclBounds);
+    }
+    return 1;
+}
+
+TEST_F(MainWindow, ThePrintedPageHoldsBothReadingsWholeInsideItsMarginsOnA4AndLetter)
+{
+    PickFirstOfJanuary(L"1906");  // 9: the longest readings
+    const Result result = form.CurrentResult();
+    for (const SIZE paper : {SIZE{21000, 29700}, SIZE{21590, 27940}}) {  // hundredths of a millimetre
+        SCOPED_TRACE(paper.cx);
+        const RECT frame{0, 0, paper.cx, paper.cy},
+            sheet{0, 0, MulDiv(paper.cx, 600, 2540), MulDiv(paper.cy, 600, 2540)};
+        const HDC dc = CreateEnhMetaFileW(nullptr, nullptr, &frame, nullptr);
+        DrawResultPage(dc, sheet, 600, result);
+        const HENHMETAFILE page = CloseEnhMetaFile(dc);
+        std::vector<std::pair<std::wstring, RECTL>> drawn;
+        EnumEnhMetaFile(nullptr, page, CollectText, &drawn, nullptr);
+        DeleteEnhMetaFile(page);
+        std::wstring all;
+        const int margin = MulDiv(600, 20, 254) * 10;  // 20 mm
+        for (const auto& [text, box] : drawn) {
+            all += text + L" ";
+            EXPECT_TRUE(box.left >= margin && box.top >= margin && box.right <= sheet.right - margin &&
+                        box.bottom <= sheet.bottom - margin)
+                << Narrow(text);
+        }
+        for (const std::wstring& reading : {result.personality, result.partnership})
+            EXPECT_NE(all.find(std::regex_replace(reading, std::wregex(L"\r\n"), L" ")), std::wstring::npos);
+    }
+}

@@ -19,6 +19,12 @@
 #define IDC_F1_LABEL5 112
 #define IDC_F1_LABEL6 113
 
+// Commands of the main window's system and context menus; system-menu ids
+// stay below 0xF000 with the low four bits clear.
+#define IDM_F1_COPY 0x0100
+#define IDM_F1_PRINT 0x0110
+#define IDM_F1_ABOUT 0x0120
+
 // About window controls.
 #define IDC_F2_LABEL1 201
 #define IDC_F2_LABEL2 202

@@ -39,6 +39,12 @@ using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
 
+struct DestroyMenuHandle {
+    void operator()(HMENU h) const { DestroyMenu(h); }
+};
+
+using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
+
 // A window's DC, released on scope exit.
 class WindowDC {
 public:

@@ -31,6 +31,29 @@ std::size_t PreviousWordStart(std::wstring_view text, std::size_t index)
     return index;
 }
 
+int TextWidth(HDC dc, std::wstring_view text)
+{
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+// How much of the text, from its start, one line takes: up to the last break
+// that fits, else as many characters as fit (at least one).
+std::size_t LineLength(HDC dc, std::wstring_view text, int width)
+{
+    std::size_t fits = 0;
+    for (std::size_t i = 1; i <= text.size(); ++i) {
+        if (i < text.size() && !IsLineBreak(text, i)) continue;
+        if (TextWidth(dc, text.substr(0, i)) > width) break;
+        fits = i;
+    }
+    if (fits > 0) return fits;
+    int chars = 0;
+    GetTextExtentExPointW(dc, text.data(), static_cast<int>(text.size()), width, &chars, nullptr, nullptr);
+    return chars > 0 ? static_cast<std::size_t>(chars) : 1;
+}
+
 }  // namespace
 
 bool IsLineBreak(std::wstring_view text, std::size_t index)
@@ -52,4 +75,17 @@ int CALLBACK LineBreakWordProc(LPWSTR text, int current, int length, int action)
     case WB_ISDELIMITER: return at < view.size() && (IsLineBreak(view, at) || view[at] == L'\r' || view[at] == L'\n');
     default: return 0;
     }
+}
+
+std::vector<std::wstring> WrapLines(HDC dc, std::wstring_view paragraph, int width)
+{
+    std::vector<std::wstring> lines;
+    std::size_t start = 0;
+    while (start < paragraph.size()) {
+        const std::size_t length = LineLength(dc, paragraph.substr(start), width);
+        lines.emplace_back(paragraph.substr(start, length));
+        start += length;
+        while (start < paragraph.size() && paragraph[start] == L' ') ++start;
+    }
+    return lines;
 }
