@@ -2,7 +2,7 @@
 # screenshot.sh KALVIO_EXE OUT_DIR [DPI]
 # Starts Kalvio under Wine in a private Xvfb display (Wine's virtual desktop
 # draws the window frames), then saves OUT_DIR/main-window.png and, after a
-# click on the number, OUT_DIR/about-window.png. With a DPI other than 96 it
+# click on the number, OUT_DIR/about-window.png, and OUT_DIR/system-menu.png. With a DPI other than 96 it
 # saves only the main window, as OUT_DIR/main-window-PERCENT.png.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -48,6 +48,19 @@ if [ "$dpi" != 96 ]; then
 fi
 convert "$work/main.png" -crop "${w}x${h}+${x#+}+${y#+}" +repage "$out/main-window.png"
 
+# The system menu, opened from the keyboard, over the window it belongs to.
+xdotool key alt+space
+sleep 1
+import -window root "$work/menu.png"
+xdotool key Escape
+sleep 0.5
+geometry=$(convert "$work/main.png" "$work/menu.png" -compose difference -composite -trim -format '%w %h %X %Y' info:)
+read -r mw mh mx my <<<"$geometry"
+right=$(( ${x#+} + w > ${mx#+} + mw ? ${x#+} + w : ${mx#+} + mw ))
+bottom=$(( ${y#+} + h > ${my#+} + mh ? ${y#+} + h : ${my#+} + mh ))
+convert "$work/menu.png" -crop "$(( right - ${x#+} ))x$(( bottom - ${y#+} ))+${x#+}+${y#+}" +repage \
+    "$out/system-menu.png"
+
 # The client area sits at the bottom centre of the frame; the number label's
 # centre is at (4065, 660) twips = (271, 44) px at 96 DPI.
 border=$(( (w - 376) / 2 ))
@@ -69,4 +82,4 @@ caption=$(( h - 233 - 2 * border ))
 about_h=$(( 170 + caption + aw - 270 ))
 about_y=$(( ${ay#+} + ah - about_h ))
 convert "$work/both.png" -crop "${aw}x${about_h}+${ax#+}+${about_y}" +repage "$out/about-window.png"
-echo "screenshot.sh: wrote $out/main-window.png and $out/about-window.png"
+echo "screenshot.sh: wrote $out/main-window.png, system-menu.png and about-window.png"
