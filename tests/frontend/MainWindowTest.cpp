@@ -39,6 +39,10 @@ protected:
         Pick(Item(IDC_F1_COMBO3), L"1");
         Pick(Item(IDC_F1_COMBO1), year);
         Pump();
+        // The lists' own texts, so that no result hangs on today's date.
+        EXPECT_EQ(SelectedEntry(Item(IDC_F1_COMBO3)) + L". " + SelectedEntry(Item(IDC_F1_COMBO2)) + L". " +
+                      SelectedEntry(Item(IDC_F1_COMBO1)),
+                  L"1. 1. " + year);
     }
 
     // Sends what a click on the number sends; returns the about windows then shown.
@@ -200,6 +204,8 @@ TEST_F(MainWindow, AReadingTooLongForItsBoxIsShownWholeInASmallerFontAtEveryScal
         MoveToScale(form.Handle(), dpi);
         ExpectLaidOutFor(form.Handle(), dpi);
     }
+    PickFirstOfJanuary(L"1900");  // 3: a reading that fits gets the design font back
+    EXPECT_EQ(FontHeightOf(box), FontHeightOf(Item(IDC_F1_LABEL8)));
 }
 
 TEST_F(MainWindow, NumberShowsTheHelpCursorAndItsToolTip)
