@@ -83,7 +83,9 @@ void PrintThroughDialog(HWND owner, const Result& result)
     PRINTDLGW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
+    // With no printer the dialog would warn by itself (Wine's then reports no
+    // error at all); PD_NOWARNING leaves the word to the program.
+    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOWARNING;
     dialog.nCopies = 1;
     const BOOL chosen = printDialog(&dialog);
     const GlobalMemory devMode{dialog.hDevMode}, devNames{dialog.hDevNames};

@@ -367,26 +367,30 @@ std::wstring ClipboardText()
     return copy;
 }
 
-// Answers the modal loop the command under test starts: a menu gets Down and Enter (its first item), any dialog or
-// message box is cancelled and its caption kept.
-std::wstring modalCaption;
+// Answers the modal loop the command under test starts: a menu gets Down and Enter (its first item), a dialog or
+// message box is cancelled, and its caption and controls kept.
+std::wstring modalTexts;
+
+BOOL CALLBACK AddText(HWND window, LPARAM)
+{
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    modalTexts += std::wstring(L"|") + name + L":" + WindowText(window);
+    return TRUE;
+}
 
 void CALLBACK AnswerModal(HWND, UINT, UINT_PTR, DWORD)
 {
-    wchar_t caption[80] = {};
-    for (const wchar_t* cls : {L"#32770", L"#32768"}) {
-        const HWND modal = FindWindowW(cls, nullptr);
-        if (!modal || !IsWindowVisible(modal)) continue;
-        if (cls[1] == L'3' && cls[4] == L'6') {
-            INPUT keys[4] = {};
-            for (int i = 0; i < 4; ++i) keys[i] = {INPUT_KEYBOARD, {}}, keys[i].ki.wVk = i < 2 ? VK_DOWN : VK_RETURN;
-            keys[1].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
-            SendInput(4, keys, sizeof(INPUT));
-        } else {
-            GetWindowTextW(modal, caption, 80);
-            modalCaption = caption;
-            PostMessageW(modal, WM_COMMAND, IDCANCEL, 0);
-        }
+    if (const HWND menu = FindWindowW(L"#32768", nullptr); menu && IsWindowVisible(menu)) {
+        INPUT keys[4] = {};
+        for (int i = 0; i < 4; ++i) keys[i] = {INPUT_KEYBOARD, {}}, keys[i].ki.wVk = i < 2 ? VK_DOWN : VK_RETURN;
+        keys[1].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(4, keys, sizeof(INPUT));
+    }
+    if (const HWND dialog = FindWindowW(L"#32770", nullptr); dialog && IsWindowVisible(dialog)) {
+        modalTexts = WindowText(dialog);
+        EnumChildWindows(dialog, AddText, 0);
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     }
 }
 
@@ -431,10 +435,12 @@ TEST_F(MainWindow, CopiesThePickedResultByKeysAndBothMenusAndOffersToPrintIt)
     const UINT_PTR timer = SetTimer(nullptr, 0, 200, AnswerModal);
     SetFocus(Item(IDC_F1_COMBO2));
     EXPECT_EQ(copied([] { Press(VK_F10, {VK_SHIFT}); }), whole);
-    // Printing opens the print dialog; cancelled, it prints nothing.
+    // Printing opens the print dialog, or says in Czech that there is no printer, as in the test's Wine.
     choose(1)();
     KillTimer(nullptr, timer);
-    EXPECT_EQ(modalCaption, L"Tisk");
+    EXPECT_TRUE(modalTexts.find(L"|ComboBox:") != std::wstring::npos ||
+                modalTexts.find(L"není nainstalovaná žádná tiskárna") != std::wstring::npos)
+        << Narrow(modalTexts);
     choose(2)();
     Pump();
     EXPECT_EQ(WindowsOfClass(L"Kalvio.Form2").size(), 1u);
