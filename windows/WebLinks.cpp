@@ -10,12 +10,11 @@ namespace {
 // http addresses, 2 where the one registered is gone.
 constexpr INT_PTR LastFailure = 32;
 
-// A message box copies its whole text with Ctrl+C.
 std::wstring FailureMessage(const std::wstring& address)
 {
     return L"Stránku " + address +
            L" se nepodařilo otevřít, protože v\u00A0systému není nastavený webový prohlížeč.\n\n"
-           L"Tuto zprávu i\u00A0s\u00A0adresou zkopírujete klávesami Ctrl+C a\u00A0stránku pak můžete otevřít ručně.";
+           L"Adresu můžete do prohlížeče zadat ručně.";
 }
 
 }  // namespace
