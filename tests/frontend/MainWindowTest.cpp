@@ -79,15 +79,6 @@ std::vector<COLORREF> Pixels(HWND control)
     return pixels;
 }
 
-// The text stands out from what lies beneath it: its darkest and lightest pixels are far apart.
-void ExpectReadable(HWND control)
-{
-    std::vector<int> lightness;
-    for (COLORREF c : Pixels(control)) lightness.push_back((3 * GetRValue(c) + 6 * GetGValue(c) + GetBValue(c)) / 10);
-    const auto [darkest, lightest] = std::minmax_element(lightness.begin(), lightness.end());
-    EXPECT_GT(*lightest - *darkest, 128) << GetDlgCtrlID(control);
-}
-
 // The window as designed, in twips: the client area and each control's box. A width of 0 marks a label sized to its
 // text; the number gives its centre.
 constexpr SIZE DesignedClient{5640, 3495};
@@ -241,7 +232,11 @@ TEST_F(MainWindow, F1OpensOneFixedAboutWindowWithTheBuildsVersionWhichEscapeClos
         EXPECT_EQ(
             WindowText(GetDlgItem(about[0], IDC_F2_LABEL1)),
             L"Kalvio! v" + std::to_wstring(KALVIO_VERSION_MAJOR) + L"." + std::to_wstring(KALVIO_VERSION_MINOR) + L".");
-        ExpectReadable(GetDlgItem(about[0], IDC_F2_LABEL4));  // on its picture, or without it on the dialog colour
+        // The link stands out from its picture, or without one from the dialog colour: its pixels far apart.
+        const std::vector<COLORREF> link = Pixels(GetDlgItem(about[0], IDC_F2_LABEL4));
+        const auto [dark, light] = std::minmax_element(
+            link.begin(), link.end(), [](COLORREF a, COLORREF b) { return GetGValue(a) < GetGValue(b); });
+        EXPECT_GT(GetGValue(*light) - GetGValue(*dark), 128);
         EXPECT_FALSE(GetWindowLongPtrW(about[0], GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
         // No taskbar button, and a hidden owner (not the main window, which is visible), so that either window can
         // come in front of the other.
@@ -249,14 +244,10 @@ TEST_F(MainWindow, F1OpensOneFixedAboutWindowWithTheBuildsVersionWhichEscapeClos
         const HWND owner = GetWindow(about[0], GW_OWNER);
         EXPECT_TRUE(owner && !IsWindowVisible(owner));
         EXPECT_TRUE(IsWindowEnabled(form.Handle()));
-        // A DPI no monitor has is taken as the nearest one that some monitor has.
-        RECT r{};
-        for (const UINT dpi : {65535u, 0u}) {
-            GetWindowRect(about[0], &r);
-            SendMessageW(about[0], WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
-        }
-        GetClientRect(about[0], &r);
-        EXPECT_EQ(r.right, Px(4050, 48));
+        for (const UINT dpi : {65535u, 0u}) MoveToScale(about[0], dpi);  // no monitor has these: 1536, then 48
+        RECT atLeast{};
+        GetClientRect(about[0], &atLeast);
+        EXPECT_EQ(atLeast.right, Px(4050, 48));
         ASSERT_TRUE(BringToFront(about[0]));
         Press(VK_ESCAPE);
         EXPECT_TRUE(WindowsOfClass(L"Kalvio.Form2").empty());
