@@ -12,7 +12,9 @@
 #include "ui/Picture.h"
 #include "ui/Tooltip.h"
 
+#include <exception>
 #include <memory>
+#include <string>
 #include <utility>
 
 using namespace Form2Layout;
@@ -75,6 +77,8 @@ protected:
 
 private:
     void MakeBackground();
+    HBRUSH Background() const;
+    COLORREF TextColour() const;
     void SetIcons() const;
     void OnPaint() const;
     LRESULT OnCtlColorStatic(HDC dc, HWND label) const;
@@ -84,7 +88,7 @@ private:
     void Image2_Click();
 
     const LateBoundApis& apis_;
-    UniqueBrush background_;  // Image1 at the client size for the DPI, for the window and the label boxes
+    UniqueBrush background_;  // Image1 at the client size for the DPI, for the window and the label boxes; may be empty
 };
 
 Form2::AboutWindow::AboutWindow(HWND owner, const LateBoundApis& apis)
@@ -118,12 +122,30 @@ void Form2::AboutWindow::OnDpiApplied()
 
 void Form2::AboutWindow::MakeBackground()
 {
-    const UniqueBitmap picture = LoadPictureResource(apis_, IDR_NIGHT_JPEG, TwipsToPixels(ClientWidth, Dpi()),
-                                                     TwipsToPixels(ClientHeight, Dpi()));
-    // The brush keeps its own copy of the bitmap.
-    UniqueBrush brush(CreatePatternBrush(picture.Get()));
-    Check(static_cast<bool>(brush), "CreatePatternBrush");
-    background_ = std::move(brush);
+    background_.Reset();
+    try {
+        const UniqueBitmap picture = LoadPictureResource(apis_, IDR_NIGHT_JPEG, TwipsToPixels(ClientWidth, Dpi()),
+                                                         TwipsToPixels(ClientHeight, Dpi()));
+        // The brush keeps its own copy of the bitmap.
+        UniqueBrush brush(CreatePatternBrush(picture.Get()));
+        Check(static_cast<bool>(brush), "CreatePatternBrush");
+        background_ = std::move(brush);
+    } catch (const std::exception& e) {
+        // The picture is decoration (its decoder may be missing, or memory
+        // short): the window shows the same texts and links without it.
+        OutputDebugStringA(("Kalvio: the about window goes without its picture: " + std::string(e.what())).c_str());
+    }
+}
+
+HBRUSH Form2::AboutWindow::Background() const
+{
+    return background_ ? background_.Get() : GetSysColorBrush(COLOR_BTNFACE);
+}
+
+COLORREF Form2::AboutWindow::TextColour() const
+{
+    // White is for the dark picture; the dialog colour takes the dialog's text colour.
+    return background_ ? LabelTextColour : GetSysColor(COLOR_BTNTEXT);
 }
 
 void Form2::AboutWindow::SetIcons() const
@@ -139,7 +161,7 @@ void Form2::AboutWindow::OnPaint() const
     PaintScope paint(Handle());
     RECT client{};
     GetClientRect(Handle(), &client);
-    FillRect(paint.Get(), &client, background_.Get());
+    FillRect(paint.Get(), &client, Background());
 }
 
 LRESULT Form2::AboutWindow::OnCtlColorStatic(HDC dc, HWND label) const
@@ -147,14 +169,14 @@ LRESULT Form2::AboutWindow::OnCtlColorStatic(HDC dc, HWND label) const
     // The label fills its box with the picture's slice beneath it.
     AlignBrushWith(dc, label);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, LabelTextColour);
-    return reinterpret_cast<LRESULT>(background_.Get());
+    SetTextColor(dc, TextColour());
+    return reinterpret_cast<LRESULT>(Background());
 }
 
 void Form2::AboutWindow::OnDrawItem(const DRAWITEMSTRUCT& item) const
 {
     AlignBrushWith(item.hDC, item.hwndItem);
-    FillRect(item.hDC, &item.rcItem, background_.Get());
+    FillRect(item.hDC, &item.rcItem, Background());
     const int size = TwipsToPixels(IconTwips, Dpi());
     Check(DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, ProgramIcon(), size, size, 0, nullptr, DI_NORMAL),
           "DrawIconEx");
@@ -175,12 +197,12 @@ void Form2::AboutWindow::OnCancel()
 
 void Form2::AboutWindow::Label4_Click()
 {
-    WebLinks::Open(apis_, WebLinks::MakerAddress);
+    WebLinks::Open(apis_, Handle(), WebLinks::MakerAddress);
 }
 
 void Form2::AboutWindow::Image2_Click()
 {
-    WebLinks::Open(apis_, WebLinks::GameAddress);
+    WebLinks::Open(apis_, Handle(), WebLinks::GameAddress);
 }
 
 void Form2::AboutWindow::OnNcDestroy()
@@ -193,7 +215,7 @@ void Form2::AboutWindow::OnNcDestroy()
 LRESULT Form2::AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_ERASEBKGND: return TRUE;  // WM_PAINT covers the whole client area with the picture
+    case WM_ERASEBKGND: return TRUE;  // WM_PAINT covers the whole client area with the background
     case WM_PAINT: OnPaint(); return 0;
     case WM_CTLCOLORSTATIC: return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;

@@ -41,7 +41,9 @@ constexpr const wchar_t* HostOf(const wchar_t* address)
 
 inline constexpr const wchar_t* MakerHost = HostOf(MakerAddress);
 
-// Hands the address to the shell's default handler and returns at once.
-void Open(const LateBoundApis& apis, const std::wstring& address);
+// Hands the address to the shell's default handler and returns at once;
+// where the shell cannot open it, tells the user so in a message owned by
+// `owner`, with the address, and returns when the user closes it.
+void Open(const LateBoundApis& apis, HWND owner, const std::wstring& address);
 
 }  // namespace WebLinks

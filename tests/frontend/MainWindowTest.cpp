@@ -257,6 +257,11 @@ TEST_F(MainWindow, F1OpensOneFixedAboutWindowWithTheBuildsVersionWhichEscapeClos
         EXPECT_EQ(
             WindowText(GetDlgItem(about[0], IDC_F2_LABEL1)),
             L"Kalvio! v" + std::to_wstring(KALVIO_VERSION_MAJOR) + L"." + std::to_wstring(KALVIO_VERSION_MINOR) + L".");
+        // The link stands out from its picture, or without one from the dialog colour: its pixels far apart.
+        const std::vector<COLORREF> link = Pixels(GetDlgItem(about[0], IDC_F2_LABEL4));
+        const auto [dark, light] = std::minmax_element(
+            link.begin(), link.end(), [](COLORREF a, COLORREF b) { return GetGValue(a) < GetGValue(b); });
+        EXPECT_GT(GetGValue(*light) - GetGValue(*dark), 128);
         EXPECT_FALSE(GetWindowLongPtrW(about[0], GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
         // No taskbar button, and a hidden owner (not the main window, which is visible), so that either window can
         // come in front of the other.
@@ -264,6 +269,10 @@ TEST_F(MainWindow, F1OpensOneFixedAboutWindowWithTheBuildsVersionWhichEscapeClos
         const HWND owner = GetWindow(about[0], GW_OWNER);
         EXPECT_TRUE(owner && !IsWindowVisible(owner));
         EXPECT_TRUE(IsWindowEnabled(form.Handle()));
+        for (const UINT dpi : {65535u, 0u}) MoveToScale(about[0], dpi);  // no monitor has these: 1536, then 48
+        RECT atLeast{};
+        GetClientRect(about[0], &atLeast);
+        EXPECT_EQ(atLeast.right, Px(4050, 48));
         ASSERT_TRUE(BringToFront(about[0]));
         Press(VK_ESCAPE);
         EXPECT_TRUE(WindowsOfClass(L"Kalvio.Form2").empty());

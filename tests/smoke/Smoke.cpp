@@ -81,6 +81,15 @@ TEST(Kalvio, PicksOpensBothLinksAndClosesCleanly)
         expected += address;
         EXPECT_TRUE(WaitFor([&] { return BrowsedAddresses() == expected; })) << BrowsedAddresses();
     }
+    // With no program for http addresses, a click is answered in Czech, with the address, and the program goes on.
+    ASSERT_EQ(RegDeleteTreeW(HKEY_CLASSES_ROOT, L"http"), ERROR_SUCCESS);
+    Click(GetDlgItem(about, IDC_F2_LABEL4));
+    HWND message = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return GetWindow(message = FindWindowW(L"#32770", L"Kalvio!"), GW_OWNER) == about; }));
+    const std::wstring text = WindowText(GetDlgItem(message, 0xFFFF));  // a message box's text
+    EXPECT_EQ(text.find(L"Stránku http://kalvio.example se nepodařilo otevřít, protože"), 0u) << Narrow(text);
+    PostMessageW(message, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(message) && IsWindowVisible(about); }));
 
     // Under load Wine now and then loses a key combination sent right after a change of foreground window; a person
     // would press it again.

@@ -1,21 +1,23 @@
 #!/usr/bin/env bash
-# run-exe.sh --template DIR [--dpi N] [--keep] EXE [ARGS...]
+# run-exe.sh --template DIR [--dpi N] [--dll-override SPEC] [--keep] EXE [ARGS...]
 # Runs a Windows executable in its own throw-away Wine prefix (the emulator
 # ctest uses for every Windows test) and exits with the program's status.
+# --dll-override adds SPEC (WINEDLLOVERRIDES syntax, e.g. windowscodecs=d) to
+# the program's run only, never to the prefix's preparation.
 # Without DISPLAY the run gets a private Xvfb. Anything the program leaves
 # running in the prefix is ended when it exits.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 die() { echo "run-exe.sh: $*" >&2; exit 125; }
-usage='usage: run-exe.sh --template DIR [--dpi N] [--keep] EXE [ARGS...]'
+usage='usage: run-exe.sh --template DIR [--dpi N] [--dll-override SPEC] [--keep] EXE [ARGS...]'
 
 args=("$@")
-template='' dpi='' keep=''
+template='' dpi='' override='' keep=''
 while [ $# -gt 0 ]; do
     case $1 in
-        --template|--dpi) [ $# -ge 2 ] || die "$1 needs a value"
-            case $1 in --template) template=$2 ;; --dpi) dpi=$2 ;; esac
+        --template|--dpi|--dll-override) [ $# -ge 2 ] || die "$1 needs a value"
+            case $1 in --template) template=$2 ;; --dpi) dpi=$2 ;; --dll-override) override=$2 ;; esac
             shift 2 ;;
         --keep) keep=1; shift ;;
         --) shift; break ;;
@@ -53,6 +55,7 @@ trap 'exit 143' TERM
 
 "$here/new-prefix.sh" "$template" "$prefix" ${dpi:+"$dpi"}
 export WINEPREFIX="$prefix"
+[ -z "$override" ] || WINEDLLOVERRIDES="$WINEDLLOVERRIDES;$override"
 
 # In the background (stdin kept) so a stop signal reaches the trap at once.
 wine "$@" <&0 &

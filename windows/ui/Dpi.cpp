@@ -15,6 +15,12 @@ const SystemLibrary& User32()
 
 }  // namespace
 
+UINT ClampDpi(UINT dpi)
+{
+    constexpr UINT lowest = 48, highest = 1536;  // 50 % and 1600 %
+    return dpi < lowest ? lowest : dpi > highest ? highest : dpi;
+}
+
 int TwipsToPixels(int twips, UINT dpi)
 {
     return MulDiv(twips, static_cast<int>(dpi), TwipsPerInch);
@@ -37,19 +43,19 @@ void EnablePerMonitorDpiAwareness()
 UINT SystemDpi()
 {
     using GetForSystem = UINT(WINAPI*)();
-    if (const auto get = User32().TryGet<GetForSystem>("GetDpiForSystem")) return get();
+    if (const auto get = User32().TryGet<GetForSystem>("GetDpiForSystem")) return ClampDpi(get());
     WindowDC screen(nullptr);
-    return static_cast<UINT>(GetDeviceCaps(screen.Get(), LOGPIXELSX));
+    return ClampDpi(static_cast<UINT>(GetDeviceCaps(screen.Get(), LOGPIXELSX)));
 }
 
 UINT DpiOfWindow(HWND hwnd)
 {
     using GetForWindow = UINT(WINAPI*)(HWND);
     if (const auto get = User32().TryGet<GetForWindow>("GetDpiForWindow")) {
-        if (const UINT dpi = get(hwnd)) return dpi;
+        if (const UINT dpi = get(hwnd)) return ClampDpi(dpi);
     }
     WindowDC dc(hwnd);
-    return static_cast<UINT>(GetDeviceCaps(dc.Get(), LOGPIXELSX));
+    return ClampDpi(static_cast<UINT>(GetDeviceCaps(dc.Get(), LOGPIXELSX)));
 }
 
 SIZE OuterSizeForClient(int widthTwips, int heightTwips, DWORD style, DWORD exStyle, UINT dpi)

@@ -5,6 +5,10 @@
 
 constexpr int TwipsPerInch = 1440;
 
+// The DPI brought within what monitors report (50 % to 1600 %): a stray
+// value must not size anything to nothing or to more than memory holds.
+UINT ClampDpi(UINT dpi);
+
 int TwipsToPixels(int twips, UINT dpi);
 // A font height in logical units for a size given in hundredths of a point.
 int FontHeight(int centiPoints, UINT dpi);
@@ -13,6 +17,7 @@ int FontHeight(int centiPoints, UINT dpi);
 // (Wine starts processes aware already) the manifest's setting stands.
 void EnablePerMonitorDpiAwareness();
 
+// Both clamped.
 UINT DpiOfWindow(HWND hwnd);
 // The DPI a window created now would get (the primary monitor's).
 UINT SystemDpi();

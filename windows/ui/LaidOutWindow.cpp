@@ -80,11 +80,15 @@ void LaidOutWindow::Replace(int id)
     PlaceControl(controls_[row], design_[row], dpi_);
 }
 
-void LaidOutWindow::OnDpiChanged(UINT dpi, const RECT& suggested)
+void LaidOutWindow::OnDpiChanged(UINT asked, const RECT& suggested)
 {
+    const UINT dpi = ClampDpi(asked);
     ApplyDpi(dpi);
-    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SIZE outer{suggested.right - suggested.left, suggested.bottom - suggested.top};
+    // A rectangle suggested for a DPI no monitor has is no guide to the size.
+    if (dpi != asked)
+        outer = OuterSizeForClient(frame_.clientWidth, frame_.clientHeight, frame_.style, frame_.exStyle, dpi);
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

@@ -67,7 +67,7 @@ private:
     std::size_t RowOf(int id) const;
     void OnCreate();
     void OnCommand(WPARAM wParam);
-    void OnDpiChanged(UINT dpi, const RECT& suggested);
+    void OnDpiChanged(UINT asked, const RECT& suggested);
     void ApplyDpi(UINT dpi);
 
     Frame frame_;

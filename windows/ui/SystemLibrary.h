@@ -4,29 +4,22 @@
 
 class SystemLibrary {
 public:
-    // Loads the DLL; throws when it cannot be loaded.
+    // Loads the DLL where it can be loaded; where it cannot, every lookup
+    // finds nothing.
     explicit SystemLibrary(const wchar_t* name);
     ~SystemLibrary();
     SystemLibrary(const SystemLibrary&) = delete;
     SystemLibrary& operator=(const SystemLibrary&) = delete;
 
-    // The function, or null where this Windows lacks it.
+    // The function, or null where this Windows lacks it or the DLL.
     template <class Function>
     Function TryGet(const char* name) const
     {
+        // GetProcAddress on a null module would search the program itself.
+        if (!module_) return nullptr;
         return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
     }
 
-    // The function; throws where this Windows lacks it.
-    template <class Function>
-    Function Get(const char* name) const
-    {
-        const Function function = TryGet<Function>(name);
-        if (!function) ThrowMissing(name);
-        return function;
-    }
-
 private:
-    [[noreturn]] static void ThrowMissing(const char* name);
     HMODULE module_;
 };
