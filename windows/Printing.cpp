@@ -3,6 +3,7 @@
 
 #include <cderr.h>
 #include <commdlg.h>
+#include <winspool.h>
 
 #include <exception>
 
@@ -73,18 +74,35 @@ bool PrintPage(HDC dc, const Result& result)
     return false;
 }
 
+// Whether the system has a printer to print on. Asked first: with none, the
+// print dialog's own answer differs between Windows and Wine (whose warning
+// comes with no error to act on).
+bool HasDefaultPrinter()
+{
+    const SystemLibrary winspool(L"winspool.drv");
+    const auto defaultPrinter = winspool.TryGet<decltype(&::GetDefaultPrinterW)>("GetDefaultPrinterW");
+    DWORD size = 0;
+    return defaultPrinter && (defaultPrinter(nullptr, &size) || GetLastError() == ERROR_INSUFFICIENT_BUFFER);
+}
+
 void PrintThroughDialog(HWND owner, const Result& result)
 {
+    if (!HasDefaultPrinter()) {
+        Warn(owner, NoPrinter);
+        return;
+    }
     // The common dialogs load only when the user prints, not at every start.
     const SystemLibrary comdlg32(L"comdlg32.dll");
-    const auto printDialog = comdlg32.Get<decltype(&::PrintDlgW)>("PrintDlgW");
-    const auto dialogError = comdlg32.Get<decltype(&::CommDlgExtendedError)>("CommDlgExtendedError");
+    const auto printDialog = comdlg32.TryGet<decltype(&::PrintDlgW)>("PrintDlgW");
+    const auto dialogError = comdlg32.TryGet<decltype(&::CommDlgExtendedError)>("CommDlgExtendedError");
+    if (!printDialog || !dialogError) {
+        Warn(owner, PrintFailed);
+        return;
+    }
 
     PRINTDLGW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    // With no printer the dialog would warn by itself (Wine's then reports no
-    // error at all); PD_NOWARNING leaves the word to the program.
     dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOWARNING;
     dialog.nCopies = 1;
     const BOOL chosen = printDialog(&dialog);
@@ -93,10 +111,7 @@ void PrintThroughDialog(HWND owner, const Result& result)
     if (!chosen) {
         // Cancel leaves no error: nothing to say.
         const DWORD error = dialogError();
-        if (error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES)
-            Warn(owner, NoPrinter);
-        else if (error != 0)
-            Warn(owner, PrintFailed);
+        if (error != 0) Warn(owner, error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES ? NoPrinter : PrintFailed);
         return;
     }
     if (!printer.dc) {
