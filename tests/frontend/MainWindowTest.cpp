@@ -245,12 +245,15 @@ TEST_F(MainWindow, TabRunsThroughListsAndBoxesBothWaysAndEscapeKeepsTheProgram)
     }
 }
 
-TEST_F(MainWindow, F1OpensOneFixedAboutWindowWithTheBuildsVersionWhichEscapeClosesAndF1RebuildsAlike)
+TEST_F(MainWindow, F1OpensOneFixedAboutWindowWithTheBuildsVersionWhichEscapeClosesBackToTheFocusAndF1RebuildsAlike)
 {
     RECT first{}, again{};
-    for (RECT* client : {&first, &again}) {
+    // From a list and from a reading box: the focus comes back where it was.
+    for (const auto& [client, focused] : {std::pair{&first, IDC_F1_COMBO3}, {&again, IDC_F1_TEXT1}}) {
         ASSERT_TRUE(BringToFront(form.Handle()));
+        SetFocus(Item(focused));
         Press(VK_F1);
+        ASSERT_EQ(WindowsOfClass(L"Kalvio.Form2").size(), 1u) << "after F1 alone";
         const std::vector<HWND> about = ClickNumber();  // asked for again: still one
         ASSERT_EQ(about.size(), 1u);
         GetClientRect(about[0], client);
@@ -276,6 +279,7 @@ TEST_F(MainWindow, F1OpensOneFixedAboutWindowWithTheBuildsVersionWhichEscapeClos
         ASSERT_TRUE(BringToFront(about[0]));
         Press(VK_ESCAPE);
         EXPECT_TRUE(WindowsOfClass(L"Kalvio.Form2").empty());
+        EXPECT_EQ(GetFocus(), Item(focused));
     }
     EXPECT_TRUE(EqualRect(&first, &again));
     EXPECT_TRUE(IsWindowVisible(form.Handle()));
@@ -313,6 +317,27 @@ TEST_F(MainWindow, APickRedrawsEachListAndShowsAndAnnouncesANewNumberWithNothing
         }
     };
     expectFieldsShown();
+    // The boxes' right margins and the window's empty top-right corner are the button face of the colour scheme in use.
+    const auto expectButtonFace = [this](bool windowToo) {
+        const WindowDC screen(nullptr);
+        RECT r{};
+        for (int id : {IDC_F1_TEXT1, IDC_F1_TEXT2}) {
+            GetWindowRect(Item(id), &r);
+            EXPECT_EQ(GetPixel(screen.Get(), r.right - 1, (r.top + r.bottom) / 2), GetSysColor(COLOR_BTNFACE)) << id;
+        }
+        GetWindowRect(Item(IDC_F1_TEXT2), &r);
+        if (windowToo) {
+            EXPECT_EQ(GetPixel(screen.Get(), r.right, r.top - 50), GetSysColor(COLOR_BTNFACE));
+        }
+    };
+    expectButtonFace(true);
+    const int face = COLOR_BTNFACE;
+    const COLORREF usual = GetSysColor(face), green = RGB(0xC0, 0xE0, 0xC0);
+    SetSysColors(1, &face, &green);
+    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    Pump();
+    expectButtonFace(false);
+    SetSysColors(1, &face, &usual);
     const std::vector<COLORREF> yearBefore = Pixels(year);
     PickFirstOfJanuary(L"1900");  // 3; a month pick refills the day list
     expectFieldsShown();
