@@ -7,7 +7,7 @@ packages=(
     cmake make g++ googletest git
     g++-mingw-w64-x86-64 wine wine64 fonts-wine fonts-liberation2 locales
     xvfb python3 python3-pefile python3-pil
-    nsis
+    nsis osslsigncode openssl
 )
 
 missing=()
