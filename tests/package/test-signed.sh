@@ -12,15 +12,12 @@ missing=$(for tool in osslsigncode openssl; do command -v $tool >/dev/null || ec
 if [ -z "${DISPLAY-}" ]; then exec "$wine_tools/with-xvfb.sh" bash "$0" "$@"; fi
 
 failures=0
-check() {  # check WHAT COMMAND [ARGS...]
-    if "${@:2}"; then echo "ok   $1"; else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
+check() { if "${@:2}"; then echo "ok   $1"; else echo "FAIL $1"; failures=$((failures + 1)); fi; }  # WHAT COMMAND...
 work=$(mktemp -d "${TMPDIR:-/tmp}/kalvio-signed.XXXXXX")
 . "$wine_tools/env.sh"
 export WINEPREFIX=$work/prefix
 trap 'end_prefix "$WINEPREFIX"; rm -rf "$work"' EXIT
 
-# A root, and a code-signing certificate it issued, in a .pfx with a password.
 password="heslo-$RANDOM-$RANDOM"
 (cd "$work" && printf %s "$password" >password &&
     openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=Root -keyout ca.key -out ca.pem &&
@@ -36,7 +33,6 @@ exe=$work/build/Kalvio.exe setup=$work/build/$name-setup.exe
 verifies() { osslsigncode verify -CAfile "$work/ca.pem" -in "$1" >/dev/null 2>&1; }
 fails() { ! "$@"; }
 strip() { rm -f "$work/stripped" && osslsigncode remove-signature -in "$1" -out "$work/stripped" >/dev/null; }
-unsigned_is() { strip "$2" && cmp "$1" "$work/stripped"; }
 # Signing pads a file to 8 bytes and sets its PE checksum (NSIS leaves it 0); removing keeps both.
 unsigned_but_padding_is() {
     local size sum; size=$(stat -c %s "$1") sum=$(($(od -An -tu4 -j60 -N4 "$1") + 88))
@@ -47,7 +43,7 @@ check "the signed Kalvio.exe verifies" verifies "$exe"
 check "the installer verifies" verifies "$setup"
 head -c 4000 "$exe" >"$work/changed" && printf '\x01' >>"$work/changed" && tail -c +4002 "$exe" >>"$work/changed"
 check "one changed byte fails verification" fails verifies "$work/changed"
-check "Kalvio.exe without its signature is the unsigned build's" unsigned_is "$unsigned" "$exe"
+check "Kalvio.exe without its signature is the unsigned build's" eval 'strip "$exe" && cmp "$unsigned" "$work/stripped"'
 check "the password is in no file of the build nor its log" fails grep -rqF "$password" "$work/build" "$work/log"
 
 "$wine_tools/prepare-prefix.sh" "$template" && "$wine_tools/new-prefix.sh" "$template" "$WINEPREFIX"
@@ -55,9 +51,8 @@ installed=$WINEPREFIX/drive_c/Program\ Files/Kalvio
 check "the signed installer installs (/S)" wine "$setup" /S
 check "it installs the signed Kalvio.exe" cmp "$exe" "$installed/Kalvio.exe"
 check "the uninstaller it writes verifies" verifies "$installed/Uninstall.exe"
-check "the unsigned installer replaces it (/S)" eval 'cp "$installed/Uninstall.exe" "$work" && wine "$unsigned_setup" /S' 
+check "the unsigned installer replaces it (/S)" eval 'cp "$installed/Uninstall.exe" "$work" && wine "$unsigned_setup" /S'
 check "the uninstaller without its signature is the unsigned installer's, but for padding and checksum" \
     unsigned_but_padding_is "$installed/Uninstall.exe" "$work/Uninstall.exe"
 
-[ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
-echo "all signing checks passed"
+[ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; } && echo "all signing checks passed"
