@@ -2,6 +2,7 @@
 # Kalvio-<version>-win64.zip (portable) and Kalvio-<version>-win64-setup.exe.
 # Every build of a commit gives the same bytes, so that anyone can check a
 # download against their own build (tests/package/test-reproducible.sh).
+# Given a code-signing certificate, the build signs what it publishes (Signing.cmake).
 install(TARGETS Kalvio RUNTIME DESTINATION .)
 install(FILES "${CMAKE_CURRENT_LIST_DIR}/ČTI MĚ.txt" DESTINATION .)
 

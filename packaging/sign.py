@@ -17,6 +17,8 @@ import sys
 
 PROGRAM = "Kalvio"
 ADDRESS = "http://kalvio.example"
+# A server that takes the connection and never answers would hold the build for good.
+TIMEOUT = 120
 
 # osslsigncode's own words for the failures a release maker meets, and ours.
 REASONS = [
@@ -32,7 +34,10 @@ class Failure(Exception):
 
 
 def run(command):
-    done = subprocess.run(command, capture_output=True, text=True, errors="replace")
+    try:
+        done = subprocess.run(command, capture_output=True, text=True, errors="replace", timeout=TIMEOUT)
+    except subprocess.TimeoutExpired:
+        return 1, f"no answer in {TIMEOUT} s from the time-stamp server or the token"
     return done.returncode, done.stdout + done.stderr
 
 
