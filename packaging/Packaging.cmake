@@ -2,6 +2,7 @@
 # Kalvio-<version>-win64.zip (portable) and Kalvio-<version>-win64-setup.exe.
 # Every build of a commit gives the same bytes, so that anyone can check a
 # download against their own build (tests/package/test-reproducible.sh).
+# Given a code-signing certificate, the build signs what it publishes (Signing.cmake).
 install(TARGETS Kalvio RUNTIME DESTINATION .)
 install(FILES "${CMAKE_CURRENT_LIST_DIR}/ČTI MĚ.txt" DESTINATION .)
 
@@ -39,6 +40,7 @@ set(CPACK_KALVIO_GIT "${KALVIO_GIT}")
 set(CPACK_KALVIO_SOURCE_DIR "${CMAKE_SOURCE_DIR}")
 set(CPACK_KALVIO_PACKAGING_DIR "${CMAKE_CURRENT_LIST_DIR}")
 set(CPACK_KALVIO_DOWNLOADS "${KALVIO_PACKAGE_NAME}.zip" "${KALVIO_PACKAGE_NAME}-setup.exe")
+include("${CMAKE_CURRENT_LIST_DIR}/Signing.cmake")
 set(CPACK_EXTERNAL_ENABLE_STAGING ON)
 set(CPACK_EXTERNAL_PACKAGE_SCRIPT "${CMAKE_CURRENT_LIST_DIR}/Zip.cmake")
 set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/Stage.cmake")

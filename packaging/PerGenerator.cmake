@@ -1,6 +1,11 @@
 # Read by cpack once for each generator.
 if(CPACK_GENERATOR STREQUAL "NSIS")
     set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_FILE_NAME}-setup")
+    # The signing command (Signing.cmake) as one line for makensis's !finalize.
+    if(CPACK_KALVIO_SIGN)
+        list(JOIN CPACK_KALVIO_SIGN "\" \"" CPACK_KALVIO_NSIS_SIGN)
+        set(CPACK_KALVIO_NSIS_SIGN "\"${CPACK_KALVIO_NSIS_SIGN}\"")
+    endif()
 endif()
 
 # The date that every file in the packages carries: SOURCE_DATE_EPOCH when the

@@ -8,7 +8,7 @@ packages=(
     g++-mingw-w64-x86-64 wine wine64 fonts-wine fonts-liberation2 fonts-dejavu-extra locales
     xvfb python3 python3-pefile python3-pil
     hunspell hunspell-cs
-    nsis
+    nsis osslsigncode openssl
 )
 
 missing=()

@@ -16,9 +16,7 @@ git_src() { git -c "safe.directory=$src" -C "$src" "$@"; }
 commit=$(git_src rev-parse HEAD)
 
 failures=0
-check() {  # check WHAT COMMAND [ARGS...]
-    if "${@:2}"; then echo "ok   $1"; else echo "FAIL $1"; failures=$((failures + 1)); fi
-}
+check() { if "${@:2}"; then echo "ok   $1"; else echo "FAIL $1"; failures=$((failures + 1)); fi; }  # WHAT COMMAND...
 
 sums_ok() {
     [ "$(cut -d' ' -f3- "$sums")" = "$(basename -a "$4" "$5")" ] &&
