@@ -53,20 +53,21 @@ UninstallString REG_SZ "$1\\Uninstall.exe"
 EOF
 }
 files_ok() { [ "$(ls "$1" | tr '\n' ' ')" = "Kalvio.exe Uninstall.exe " ] && cmp "$exe" "$1/Kalvio.exe"; }
-shortcut_ok() {
-    grep -qaF "$1\\Kalvio.exe" "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Kalvio.lnk" &&
-        [ ! -e "$drive/users/Public/Desktop/Kalvio.lnk" ]
+menu_lnk='ProgramData/Microsoft/Windows/Start Menu/Programs/Kalvio.lnk' desktop_lnk='users/Public/Desktop/Kalvio.lnk'
+shortcuts() {  # the shortcuts for all users that start WINDOWS_DIR\Kalvio.exe
+    cd "$drive" && grep -laF "$1\\Kalvio.exe" "$menu_lnk" "$desktop_lnk" 2>/dev/null | tr '\n' ' '
 }
-installed_in() {  # installed_in WINDOWS_DIR UNIX_DIR
+installed_in() {  # installed_in WINDOWS_DIR UNIX_DIR SHORTCUTS
     check "$1 holds the built Kalvio.exe and Uninstall.exe only" files_ok "$2"
-    check "a Start-menu shortcut for all users starts it, none on the desktop" shortcut_ok "$1"
+    check "shortcuts for all users start it: $3" test "$(shortcuts "$1")" = "$3"
     check "its uninstall entry holds the expected values" entry_ok "$1" "$2"
 }
 
 check "silent install (/S) succeeds" wine "$setup" /S
-installed_in 'C:\Program Files\Kalvio' "$drive/Program Files/Kalvio"
-check "second silent install into another folder (/D=) succeeds" wine "$setup" /S '/D=C:\Programy\Kalvio'
-installed_in 'C:\Programy\Kalvio' "$drive/Programy/Kalvio"
+installed_in 'C:\Program Files\Kalvio' "$drive/Program Files/Kalvio" "$menu_lnk "
+check "second silent install with the desktop shortcut, into another folder (/D=), succeeds" \
+    wine "$setup" /S /DESKTOP '/D=C:\Programy\Kalvio'
+installed_in 'C:\Programy\Kalvio' "$drive/Programy/Kalvio" "$menu_lnk $desktop_lnk "
 check "the first copy is gone" test ! -e "$drive/Program Files/Kalvio"
 
 # Wine now and then refuses a start right after another program ended.
