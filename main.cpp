@@ -1,6 +1,6 @@
 // Kalvio: the program's entry. Opens the main window and runs the message loop.
+#include "Fatal.h"
 #include "Form1.h"
-#include "ui/Check.h"
 #include "ui/MessageLoop.h"
 #include "ui/Startup.h"
 

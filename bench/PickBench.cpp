@@ -10,6 +10,7 @@
 #include "res/resource.h"
 #include "ui/Check.h"
 #include "ui/Startup.h"
+#include "ui/Window.h"
 
 #include <windows.h>
 
@@ -32,6 +33,7 @@ void PumpPending()
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
+        Window::ThrowKeptFailure();
     }
 }
 
@@ -81,13 +83,6 @@ int Run(int picks)
 }
 
 }  // namespace
-
-// The front end's last resort; here a report on the console, not a message box.
-void ReportFatal(const std::string& what)
-{
-    std::fprintf(stderr, "pick_bench: %s\n", what.c_str());
-    ExitProcess(1);
-}
 
 int main(int argc, char** argv)
 {

@@ -12,8 +12,9 @@ enum class Widget {
     Label4,  // the life number
     Text1,   // the personality reading
     Text2,   // the partnership reading
+    Count,   // not a widget: how many there are
 };
-constexpr std::size_t WidgetCount = 6;
+constexpr std::size_t WidgetCount = static_cast<std::size_t>(Widget::Count);
 
 struct Date {
     int year;   // four digits

@@ -16,7 +16,7 @@ void ControlOperations::WriteHeld()
     holding_ = false;
     for (std::size_t w = 0; w < WidgetCount; ++w) {
         if (!held_[w]) continue;
-        Show(static_cast<Widget>(w), *held_[w]);
+        SetControlText(static_cast<Widget>(w), *held_[w]);
         held_[w].reset();
     }
 }
@@ -27,17 +27,17 @@ void ControlOperations::Write(Widget widget, const std::string& text)
         held_[static_cast<std::size_t>(widget)] = Widen(text);
         return;
     }
-    Show(widget, Widen(text));
+    SetControlText(widget, Widen(text));
 }
 
-void ControlOperations::Show(Widget widget, const std::wstring& text)
+void ControlOperations::SetControlText(Widget widget, const std::wstring& text)
 {
     // A pick computes the number twice, and often keeps it: what is already
     // shown is not written again, nor its box refitted. The control's own
     // text is compared, so whatever the user typed into a box is replaced.
     if (WindowText(Handle(widget)) == text) return;
     Check(SetWindowTextW(Handle(widget), text.c_str()) != 0, "SetWindowTextW");
-    changed_(widget);
+    changed_(Handle(widget));
 }
 
 void ControlOperations::StopRedraw(Widget list)

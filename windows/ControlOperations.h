@@ -13,9 +13,8 @@ class ControlOperations : public Operations {
 public:
     // The controls, indexed by Widget.
     using WidgetHandles = std::array<HWND, WidgetCount>;
-    // Called after a caption or text changed: Label4 takes its text's size,
-    // a reading box makes its text fit.
-    using Changed = std::function<void(Widget)>;
+    // Called with the control whose caption or text changed.
+    using Changed = std::function<void(HWND)>;
 
     // Captions and texts are held, latest only, until WriteHeld: a window
     // that is not shown yet gets each control written once.
@@ -38,7 +37,7 @@ public:
 private:
     HWND Handle(Widget widget) const { return handles_[static_cast<std::size_t>(widget)]; }
     void Write(Widget widget, const std::string& text);
-    void Show(Widget widget, const std::wstring& text);
+    void SetControlText(Widget widget, const std::wstring& text);
     void StopRedraw(Widget list);
 
     WidgetHandles handles_;

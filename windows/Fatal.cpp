@@ -1,5 +1,5 @@
-// The program's report of a failure it cannot go on after.
-#include "ui/Check.h"
+#include "Fatal.h"
+
 #include "ui/Text.h"
 
 #include <windows.h>

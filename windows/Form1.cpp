@@ -1,7 +1,7 @@
 #include "Form1.h"
 
-#include "Fonts.h"
 #include "Form1Layout.h"
+#include "ProgramFonts.h"
 #include "ProgramIcon.h"
 #include "res/resource.h"
 #include "ui/Check.h"
@@ -57,12 +57,6 @@ Form1::Form1() : LaidOutWindow(MainFrame(), Controls)
     Create(nullptr);
 }
 
-Form1::~Form1()
-{
-    // Gone before the reading fonts it draws with.
-    Destroy();
-}
-
 void Form1::Show(int showCommand)
 {
     operations_->WriteHeld();
@@ -79,10 +73,12 @@ LaidOutWindow::Fonts Form1::MakeFonts(UINT dpi)
 void Form1::OnCreated()
 {
     ControlOperations::WidgetHandles handles{};
-    for (std::size_t w = 0; w < WidgetCount; ++w) handles[w] = Control(WidgetIds[w]);
-    operations_ = std::make_unique<ControlOperations>(handles, [this](Widget widget) { OnWidgetChanged(widget); });
-    for (int id : {IDC_F1_TEXT1, IDC_F1_TEXT2})
-        SendMessageW(Control(id), EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(&LineBreakWordProc));
+    for (const Row& row : Controls) {
+        if (row.widget != NoWidget) handles[static_cast<std::size_t>(row.widget)] = Control(row.id);
+        if (row.fit == Fit::FontToText)
+            SendMessageW(Control(row.id), EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(&LineBreakWordProc));
+    }
+    operations_ = std::make_unique<ControlOperations>(handles, [this](HWND control) { OnTextChanged(control); });
     engine_ = std::make_unique<Engine>(*operations_);
     RunEngine(&Engine::Form_Load);
     AddCommandsToSystemMenu();
@@ -95,69 +91,61 @@ void Form1::RunEngine(void (Engine::*handler)())
     operations_->EndFills();
 }
 
+const Row* Form1::LayoutRow(HWND control) const
+{
+    if (!control || GetParent(control) != Handle()) return nullptr;
+    const int id = GetDlgCtrlID(control);
+    for (const Row& row : Controls) {
+        if (row.id == id) return &row;
+    }
+    return nullptr;
+}
+
 void Form1::OnControl(int id, WORD code)
 {
     // A pick in a list (with the mouse or the keys) and a click on the number
     // are all the window answers; a double-click on the number, like any
     // other event, does nothing.
-    switch (id) {
-    case IDC_F1_COMBO1:
-        if (code == CBN_SELCHANGE) RunEngine(&Engine::Combo1_Click);
-        break;
-    case IDC_F1_COMBO2:
-        if (code == CBN_SELCHANGE) RunEngine(&Engine::Combo2_Click);
-        break;
-    case IDC_F1_COMBO3:
-        if (code == CBN_SELCHANGE) RunEngine(&Engine::Combo3_Click);
-        break;
-    case IDC_F1_LABEL4:
-        if (code == STN_CLICKED) Label4_Click();
-        break;
-    default: break;
-    }
+    const Row* row = LayoutRow(GetDlgItem(Handle(), id));
+    if (!row || code != row->event) return;
+    if (row->enginePick) RunEngine(row->enginePick);
+    if (row->windowClick) (this->*row->windowClick)();
 }
 
 void Form1::OnDpiApplied()
 {
     // At creation the boxes are still empty; their texts are fitted as written.
     if (!operations_) return;
-    FitReading(IDC_F1_TEXT1, text1Font_);
-    FitReading(IDC_F1_TEXT2, text2Font_);
-}
-
-void Form1::OnWidgetChanged(Widget widget)
-{
-    switch (widget) {
-    case Widget::Label4:
-        PlaceLabel4();
-        // The number takes no focus: without this a screen reader would not
-        // say the result of a pick.
-        AnnounceLiveRegionChange(Control(IDC_F1_LABEL4));
-        break;
-    case Widget::Text1: FitReading(IDC_F1_TEXT1, text1Font_); break;
-    case Widget::Text2: FitReading(IDC_F1_TEXT2, text2Font_); break;
-    default: break;  // lists are not written as texts
+    for (const Row& row : Controls) {
+        if (row.fit == Fit::FontToText) FitReading(Control(row.id));
     }
 }
 
-void Form1::PlaceLabel4()
+void Form1::OnTextChanged(HWND control)
 {
-    // The label is transparent: the window repaints what lay under the old
-    // caption and lies under the new one (the heading overlaps it).
-    const HWND label = Control(IDC_F1_LABEL4);
-    RECT area = RectInParent(label);
-    Replace(IDC_F1_LABEL4);
-    const RECT now = RectInParent(label);
+    if (LayoutRow(control)->fit == Fit::FontToText) {
+        FitReading(control);
+        return;
+    }
+    // A label the engine writes (the number) takes its text's size. It is
+    // transparent: the window repaints what lay under the old caption and
+    // lies under the new one (the heading overlaps it).
+    RECT area = RectInParent(control);
+    PlaceAgain(GetDlgCtrlID(control));
+    const RECT now = RectInParent(control);
     UnionRect(&area, &area, &now);
     RedrawWindow(Handle(), &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    // It takes no focus: without this a screen reader would not say the
+    // result of a pick.
+    AnnounceLiveRegionChange(control);
 }
 
-void Form1::FitReading(int id, UniqueFont& smallerFont)
+void Form1::FitReading(HWND box)
 {
     // The boxes have no scroll bars: a reading too long for its box at the
     // screen's scale and fonts gets a smaller font instead of being cut.
-    smallerFont = FitTextToBox(Control(id), FontFor(FontRole::Normal), NormalCentiPoints, SmallestReadingCentiPoints,
-                               [this](int centiPoints) { return MakeNormalFont(Dpi(), centiPoints); });
+    smallerFonts_[box] = FitTextToBox(box, FontFor(FontRole::Normal), NormalCentiPoints, SmallestReadingCentiPoints,
+                                      [this](int centiPoints) { return MakeNormalFont(Dpi(), centiPoints); });
 }
 
 void Form1::OnPaint() const
@@ -177,7 +165,8 @@ void Form1::OnPaint() const
 
 bool Form1::IsReadingBox(HWND hwnd) const
 {
-    return hwnd == Control(IDC_F1_TEXT1) || hwnd == Control(IDC_F1_TEXT2);
+    const Row* row = LayoutRow(hwnd);
+    return row && row->fit == Fit::FontToText;
 }
 
 bool Form1::IsSelectionIn(HWND hwnd) const

@@ -9,7 +9,12 @@
 #include "ui/LateBoundApis.h"
 #include "ui/LiveRegion.h"
 
+#include <map>
 #include <memory>
+
+namespace Form1Layout {
+struct Row;
+}
 
 class Form1 : public LaidOutWindow {
 public:
@@ -20,7 +25,6 @@ public:
 
     // Builds the window and runs Form_Load; the window stays hidden until Show.
     Form1();
-    ~Form1() override;
 
     // Writes the controls once with what Form_Load left in them, then shows
     // and paints the window.
@@ -28,6 +32,8 @@ public:
     bool PreTranslate(const MSG& msg) override;
     // The date, the number and the readings as the window shows them now.
     Result CurrentResult() const;
+    // Opens the about window (the number's click, F1, the menus).
+    void Label4_Click();
 
 protected:
     Fonts MakeFonts(UINT dpi) override;
@@ -37,6 +43,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    const Form1Layout::Row* LayoutRow(HWND control) const;
     void RunEngine(void (Engine::*handler)());
     bool IsReadingBox(HWND hwnd) const;
     bool IsSelectionIn(HWND hwnd) const;
@@ -44,9 +51,8 @@ private:
     void OnContextMenu(HWND target, LPARAM lParam);
     bool RunCommand(UINT id);
     void CopyResult();
-    void OnWidgetChanged(Widget widget);
-    void PlaceLabel4();
-    void FitReading(int id, UniqueFont& smallerFont);
+    void OnTextChanged(HWND control);
+    void FitReading(HWND box);
     LRESULT OnCtlColorStatic(HDC dc, HWND label) const;
     LRESULT OnCtlColorEdit(HDC dc) const;
     bool OnSetCursor(HWND under) const;
@@ -54,13 +60,11 @@ private:
     void OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
     void OnPaint() const;
     void AfterFirstPaint();
-    void Label4_Click();
     void Form_Unload();
 
     std::unique_ptr<ControlOperations> operations_;
     std::unique_ptr<Engine> engine_;
-    UniqueFont text1Font_;  // smaller than the design font, while Text1 needs it
-    UniqueFont text2Font_;
+    std::map<HWND, UniqueFont> smallerFonts_;  // of reading boxes whose text needs one
     HWND lastFocus_ = nullptr;
     std::unique_ptr<LateBoundApis> apis_;  // COM and the shell, loaded after the first paint
     std::unique_ptr<LiveRegion> numberRegion_;

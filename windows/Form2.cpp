@@ -1,7 +1,7 @@
 #include "Form2.h"
 
-#include "Fonts.h"
 #include "Form2Layout.h"
+#include "ProgramFonts.h"
 #include "ProgramIcon.h"
 #include "WebLinks.h"
 #include "res/resource.h"
@@ -65,7 +65,6 @@ public:
 class Form2::AboutWindow : public LaidOutWindow {
 public:
     AboutWindow(HWND owner, const LateBoundApis& apis);
-    ~AboutWindow() override;
 
 protected:
     Fonts MakeFonts(UINT dpi) override;
@@ -84,8 +83,6 @@ private:
     LRESULT OnCtlColorStatic(HDC dc, HWND label) const;
     void OnDrawItem(const DRAWITEMSTRUCT& item) const;
     void OnNcDestroy();
-    void Label4_Click();
-    void Image2_Click();
 
     const LateBoundApis& apis_;
     UniqueBrush background_;  // Image1 at the client size for the DPI, for the window and the label boxes; may be empty
@@ -97,12 +94,6 @@ Form2::AboutWindow::AboutWindow(HWND owner, const LateBoundApis& apis)
     Create(owner);
 }
 
-Form2::AboutWindow::~AboutWindow()
-{
-    // Gone before the picture and icons it draws with.
-    Destroy();
-}
-
 LaidOutWindow::Fonts Form2::AboutWindow::MakeFonts(UINT dpi)
 {
     return {MakeNormalFont(dpi), MakeBoldFont(dpi), UniqueFont()};
@@ -110,8 +101,9 @@ LaidOutWindow::Fonts Form2::AboutWindow::MakeFonts(UINT dpi)
 
 void Form2::AboutWindow::OnCreated()
 {
-    AddTooltip(Handle(), Control(IDC_F2_LABEL4), Label4Tip);
-    AddTooltip(Handle(), Control(IDC_F2_IMAGE2), Image2Tip);
+    for (const Row& row : Controls) {
+        if (row.tip) AddTooltip(Handle(), Control(row.id), row.tip);
+    }
 }
 
 void Form2::AboutWindow::OnDpiApplied()
@@ -185,24 +177,14 @@ void Form2::AboutWindow::OnDrawItem(const DRAWITEMSTRUCT& item) const
 void Form2::AboutWindow::OnControl(int id, WORD code)
 {
     if (!IsClick(code)) return;
-    if (id == IDC_F2_LABEL4) Label4_Click();
-    if (id == IDC_F2_IMAGE2) Image2_Click();
+    for (const Row& row : Controls) {
+        if (row.id == id && row.address) WebLinks::Open(apis_, Handle(), row.address);
+    }
 }
 
 void Form2::AboutWindow::OnCancel()
 {
-    // Escape closes the window, as the close button does.
     PostMessageW(Handle(), WM_CLOSE, 0, 0);
-}
-
-void Form2::AboutWindow::Label4_Click()
-{
-    WebLinks::Open(apis_, Handle(), WebLinks::MakerAddress);
-}
-
-void Form2::AboutWindow::Image2_Click()
-{
-    WebLinks::Open(apis_, Handle(), WebLinks::GameAddress);
 }
 
 void Form2::AboutWindow::OnNcDestroy()

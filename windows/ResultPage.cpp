@@ -1,5 +1,5 @@
-#include "Fonts.h"
 #include "KalvioVersion.h"
+#include "ProgramFonts.h"
 #include "Result.h"
 #include "WebLinks.h"
 #include "ui/Handles.h"

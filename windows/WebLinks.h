@@ -30,9 +30,6 @@ constexpr bool IsBareHttpAddress(const wchar_t* address)
     return true;
 }
 
-static_assert(IsBareHttpAddress(MakerAddress), "the maker's address must be http:// and a bare host");
-static_assert(IsBareHttpAddress(GameAddress), "the game's address must be http:// and a bare host");
-
 // The host part of an address that IsBareHttpAddress accepts.
 constexpr const wchar_t* HostOf(const wchar_t* address)
 {

@@ -374,16 +374,16 @@ TEST_F(MainWindow, PicksAndAboutWindowsLeaveNoObjectsBehind)
     // One round of each first: lazily made objects are not leaks.
     Pick(month, L"2");
     openAndCloseAbout();
-    const std::pair<long, long> objects{GdiObjects(), Windows()};  // GDI objects, windows
+    const std::pair<long, long> objects{GdiObjects(), WindowCount()};  // GDI objects, windows
     // February and April in turn, so every other pick refills the day list.
     for (int i = 0; i < 250; ++i) {
         Pick(month, i % 2 ? L"4" : L"2");
         Pick(year, i % 2 ? L"1999" : L"2000");
     }
     Pump();
-    EXPECT_EQ(std::make_pair(GdiObjects(), Windows()), objects) << "GDI objects, windows after 500 picks";
+    EXPECT_EQ(std::make_pair(GdiObjects(), WindowCount()), objects) << "GDI objects, windows after 500 picks";
     for (int i = 0; i < 20; ++i) openAndCloseAbout();
-    EXPECT_EQ(std::make_pair(GdiObjects(), Windows()), objects) << "GDI objects, windows after 20 about windows";
+    EXPECT_EQ(std::make_pair(GdiObjects(), WindowCount()), objects) << "GDI objects, windows after 20 about windows";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "harness/Harness.h"
 
 #include "ui/MessageLoop.h"
+#include "ui/Window.h"
 
 #include <winternl.h>
 
@@ -8,13 +9,6 @@
 #include <cstdlib>
 #include <cwchar>
 #include <stdexcept>
-
-// A failure the program could not go on after ends the test run loudly.
-void ReportFatal(const std::string& what)
-{
-    std::fprintf(stderr, "fatal: %s\n", what.c_str());
-    std::abort();
-}
 
 // ntdll's, undeclared in the SDK headers.
 extern "C" PPEB NTAPI RtlGetCurrentPeb();
@@ -27,8 +21,11 @@ void Pump(int quietMs)
         for (MSG msg{}; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); quietSince = GetTickCount()) {
             // A window destroyed by an earlier test posted its quit: not ours.
             if (msg.message != WM_QUIT) DispatchProgramMessage(msg);
+            // A handler's failure fails the test that sent the message.
+            Window::ThrowKeptFailure();
         }
     }
+    Window::ThrowKeptFailure();
 }
 
 void Pick(HWND combo, const std::wstring& entry)
@@ -100,7 +97,7 @@ long GdiObjects()
     return live;
 }
 
-long Windows()
+long WindowCount()
 {
     std::vector<HWND> all = TopLevelWindows();
     for (std::size_t i = 0, topLevel = all.size(); i < topLevel; ++i)

@@ -30,6 +30,6 @@ std::vector<HWND> WindowsOfClass(const wchar_t* className, bool hiddenToo = fals
 
 // This process's GDI objects as Wine counts them; this thread's windows and all their children.
 long GdiObjects();
-long Windows();
+long WindowCount();
 
 }  // namespace harness

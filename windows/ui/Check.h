@@ -1,10 +1,10 @@
 #pragma once
-// Failures of Win32 calls, and the one path for errors the program cannot go on after.
-#include <string>
+// Failed Win32 and COM calls, turned into exceptions that name the call and
+// its error code.
+#include <windows.h>
 
-// Turns a failed Win32 call into an exception that names it.
+// A call that reports its failure through GetLastError.
 void Check(bool ok, const char* call);
 
-// Reports the failure to the user and ends the process with a non-zero
-// status. The program defines it: its wording is the program's own.
-[[noreturn]] void ReportFatal(const std::string& what);
+// A call that returns an HRESULT.
+void CheckHr(HRESULT hr, const char* call);

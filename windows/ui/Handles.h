@@ -45,7 +45,6 @@ struct DestroyMenuHandle {
 
 using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
 
-// A window's DC, released on scope exit.
 class WindowDC {
 public:
     explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
@@ -62,7 +61,6 @@ private:
     HDC dc_;
 };
 
-// BeginPaint/EndPaint as a scope.
 class PaintScope {
 public:
     explicit PaintScope(HWND hwnd) : hwnd_(hwnd) { BeginPaint(hwnd_, &ps_); }
@@ -76,7 +74,6 @@ private:
     PAINTSTRUCT ps_{};
 };
 
-// Selects an object into a DC and puts the previous one back.
 class SelectScope {
 public:
     SelectScope(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}

@@ -1,16 +1,9 @@
 #include "ui/LaidOutWindow.h"
 
-#include "ui/Check.h"
 #include "ui/Dpi.h"
 
 #include <stdexcept>
 #include <string>
-
-LaidOutWindow::~LaidOutWindow()
-{
-    // Gone before the fonts it draws with.
-    Destroy();
-}
 
 void LaidOutWindow::Create(HWND owner)
 {
@@ -26,9 +19,9 @@ void LaidOutWindow::OnCreate()
     // Fonts first: each control is born with its font and in its place.
     dpi_ = DpiOfWindow(Handle());
     fonts_ = MakeFonts(dpi_);
-    controls_.reserve(count_);
-    for (std::size_t row = 0; row < count_; ++row)
-        controls_.push_back(CreateControl(Handle(), design_[row], dpi_, FontFor(design_[row].font)));
+    controls_.reserve(design_.size());
+    for (std::size_t row = 0; row < design_.size(); ++row)
+        controls_.push_back(CreateControl(Handle(), *design_[row], dpi_, FontFor(design_[row]->font)));
     // The window was made for the system's DPI; its monitor may have another.
     if (dpi_ != SystemDpi()) {
         const SIZE outer =
@@ -46,9 +39,9 @@ void LaidOutWindow::ApplyDpi(UINT dpi)
     // text-sized controls are measured in them.
     Fonts fonts = MakeFonts(dpi);
     std::swap(fonts_, fonts);
-    for (std::size_t row = 0; row < count_; ++row) {
-        SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(design_[row].font)), FALSE);
-        PlaceControl(controls_[row], design_[row], dpi);
+    for (std::size_t row = 0; row < design_.size(); ++row) {
+        SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(design_[row]->font)), FALSE);
+        PlaceControl(controls_[row], *design_[row], dpi);
     }
     OnDpiApplied();
 }
@@ -64,7 +57,7 @@ HFONT LaidOutWindow::FontFor(FontRole role) const
 std::size_t LaidOutWindow::RowOf(int id) const
 {
     for (std::size_t row = 0; row < controls_.size(); ++row) {
-        if (design_[row].id == id) return row;
+        if (design_[row]->id == id) return row;
     }
     throw std::logic_error("no control " + std::to_string(id) + " in the layout");
 }
@@ -74,10 +67,10 @@ HWND LaidOutWindow::Control(int id) const
     return controls_[RowOf(id)];
 }
 
-void LaidOutWindow::Replace(int id)
+void LaidOutWindow::PlaceAgain(int id)
 {
     const std::size_t row = RowOf(id);
-    PlaceControl(controls_[row], design_[row], dpi_);
+    PlaceControl(controls_[row], *design_[row], dpi_);
 }
 
 void LaidOutWindow::OnDpiChanged(UINT asked, const RECT& suggested)

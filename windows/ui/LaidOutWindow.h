@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <type_traits>
 #include <vector>
 
 class LaidOutWindow : public Window {
@@ -30,13 +31,15 @@ public:
         UniqueFont large;
     };
 
-    ~LaidOutWindow() override;
-
 protected:
-    template <std::size_t N>
-    LaidOutWindow(const Frame& frame, const std::array<ControlSpec, N>& controls)
-        : frame_(frame), design_(controls.data()), count_(N)
+    // `rows` is the window's layout table: ControlSpecs, or rows derived from
+    // ControlSpec that say what else the window makes of each control. The
+    // table must outlive the window.
+    template <class Row, std::size_t N>
+    LaidOutWindow(const Frame& frame, const std::array<Row, N>& rows) : frame_(frame)
     {
+        static_assert(std::is_base_of_v<ControlSpec, Row>, "a layout row is a ControlSpec");
+        for (const Row& row : rows) design_.push_back(&row);
     }
 
     // Registers the class and creates the window at its client size; call it
@@ -46,7 +49,7 @@ protected:
     // The control with this id in the layout table.
     HWND Control(int id) const;
     // Places the control again, as its text now needs.
-    void Replace(int id);
+    void PlaceAgain(int id);
     UINT Dpi() const { return dpi_; }
     HFONT FontFor(FontRole role) const;
 
@@ -71,8 +74,7 @@ private:
     void ApplyDpi(UINT dpi);
 
     Frame frame_;
-    const ControlSpec* design_;
-    std::size_t count_;
+    std::vector<const ControlSpec*> design_;
     UINT dpi_ = 96;
     std::vector<HWND> controls_;
     Fonts fonts_;

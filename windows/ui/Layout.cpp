@@ -65,7 +65,7 @@ SIZE MeasureText(const std::wstring& text, HFONT font)
 RECT PlacedRect(const ControlSpec& design, UINT dpi, const std::wstring& text, HFONT font)
 {
     RECT r = DesignedRect(design, dpi);
-    if (design.fit == Fit::Fixed) return r;
+    if (design.fit != Fit::ToText && design.fit != Fit::ToTextKeepCentre) return r;
     const SIZE size = MeasureText(text, font);
     if (size.cx > 0) {
         if (design.fit == Fit::ToTextKeepCentre) r.left += (r.right - r.left - size.cx) / 2;

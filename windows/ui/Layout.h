@@ -2,8 +2,6 @@
 // Window layouts as data, in twips; turned into pixels only when placed.
 #include <windows.h>
 
-#include <cstddef>
-
 // The font a control gets from its window: the window's normal text, its
 // bold text, or its one large font.
 enum class FontRole { Normal, Bold, Large };
@@ -12,6 +10,7 @@ enum class Fit {
     Fixed,             // keeps its box
     ToText,            // takes its text's size from its top-left corner
     ToTextKeepCentre,  // takes its text's size around its centre
+    FontToText,        // keeps its box; its window shrinks the font until the text fits
 };
 
 struct ControlSpec {

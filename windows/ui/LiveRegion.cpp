@@ -1,5 +1,7 @@
 #include "ui/LiveRegion.h"
 
+#include <utility>
+
 namespace {
 
 // Not in every SDK's headers.
@@ -15,9 +17,9 @@ constexpr GUID AccPropServicesInterface = {
 
 LiveRegion::LiveRegion(const LateBoundApis& apis, HWND control) : control_(control)
 {
-    IAccPropServices* services = nullptr;
-    if (FAILED(
-            apis.CreateInstance(AccPropServicesClass, AccPropServicesInterface, reinterpret_cast<void**>(&services)))) {
+    ComPtr<IAccPropServices> services;
+    if (FAILED(apis.CreateInstance(AccPropServicesClass, AccPropServicesInterface,
+                                   reinterpret_cast<void**>(services.Out())))) {
         return;
     }
     VARIANT polite{};
@@ -26,10 +28,9 @@ LiveRegion::LiveRegion(const LateBoundApis& apis, HWND control) : control_(contr
     // Older Windows and Wine lack the property (Wine answers E_NOTIMPL).
     if (FAILED(services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, LiveSettingProperty,
                                      polite))) {
-        services->Release();
         return;
     }
-    services_ = services;
+    services_ = std::move(services);
 }
 
 LiveRegion::~LiveRegion()
@@ -38,7 +39,6 @@ LiveRegion::~LiveRegion()
     // An annotation outlives its window unless cleared.
     MSAAPROPID property = LiveSettingProperty;
     services_->ClearHwndProps(control_, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &property, 1);
-    services_->Release();
 }
 
 void AnnounceLiveRegionChange(HWND control)

@@ -1,6 +1,7 @@
 #pragma once
 // Controls whose changes screen readers read out without the focus moving
 // there, as a web page's aria-live="polite" region.
+#include "ui/ComPtr.h"
 #include "ui/LateBoundApis.h"
 
 #include <oleacc.h>
@@ -18,7 +19,7 @@ public:
 
 private:
     HWND control_;
-    IAccPropServices* services_ = nullptr;  // held while the property is set
+    ComPtr<IAccPropServices> services_;  // held while the property is set
 };
 
 // Tells screen readers that a live region's text has changed.

@@ -24,6 +24,7 @@ int RunMessageLoop()
     MSG msg{};
     BOOL got;
     while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0) DispatchProgramMessage(msg);
+    Window::ThrowKeptFailure();
     Check(got == 0, "GetMessageW");
     return static_cast<int>(msg.wParam);
 }

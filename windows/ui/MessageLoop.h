@@ -6,5 +6,5 @@
 // the dialog manager (Tab, arrows, Escape), else to the window procedure.
 void DispatchProgramMessage(MSG& msg);
 
-// Runs until WM_QUIT and returns its exit code.
+// Runs until WM_QUIT and returns its exit code; throws on a handler's failure.
 int RunMessageLoop();

@@ -1,43 +1,14 @@
 #include "ui/Picture.h"
 
 #include "ui/Check.h"
+#include "ui/ComPtr.h"
 
 #include <wincodec.h>
 
-#include <cstdio>
 #include <stdexcept>
 #include <string>
 
 namespace {
-
-// Owns one COM interface pointer; MinGW has neither ATL nor WRL.
-template <class Interface>
-class ComPtr {
-public:
-    ComPtr() = default;
-    ~ComPtr()
-    {
-        if (p_) p_->Release();
-    }
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-
-    Interface* Get() const { return p_; }
-    Interface* operator->() const { return p_; }
-    // For functions that hand back a new reference; only on an empty pointer.
-    Interface** Out() { return &p_; }
-
-private:
-    Interface* p_ = nullptr;
-};
-
-void CheckHr(HRESULT hr, const char* call)
-{
-    if (SUCCEEDED(hr)) return;
-    char code[16];
-    std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(hr));
-    throw std::runtime_error(std::string(call) + " failed (HRESULT " + code + ")");
-}
 
 struct Bytes {
     const BYTE* data;

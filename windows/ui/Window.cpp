@@ -5,6 +5,18 @@
 #include <exception>
 #include <stdexcept>
 #include <string>
+#include <utility>
+
+namespace {
+
+// The failure of a handler on this thread, until the dispatcher throws it on.
+std::exception_ptr& KeptFailure()
+{
+    thread_local std::exception_ptr failure;
+    return failure;
+}
+
+}  // namespace
 
 Window::~Window()
 {
@@ -12,11 +24,6 @@ Window::~Window()
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
     }
-}
-
-void Window::Destroy()
-{
-    if (hwnd_) DestroyWindow(hwnd_);
 }
 
 Window* Window::FromHandle(HWND hwnd)
@@ -46,11 +53,14 @@ void Window::Create(const wchar_t* className, const wchar_t* caption, DWORD styl
 {
     const HWND hwnd = CreateWindowExW(exStyle, className, caption, style, x, y, width, height, owner, nullptr,
                                       GetModuleHandleW(nullptr), this);
-    if (!hwnd) {
-        throw std::runtime_error(createError_.empty()
-                                     ? "CreateWindowExW failed (error " + std::to_string(GetLastError()) + ")"
-                                     : createError_);
-    }
+    // A WM_CREATE that failed said why; else the system's error code does.
+    if (!hwnd && !createError_.empty()) throw std::runtime_error(createError_);
+    Check(hwnd != nullptr, "CreateWindowExW");
+}
+
+void Window::ThrowKeptFailure()
+{
+    if (std::exception_ptr failure = std::exchange(KeptFailure(), nullptr)) std::rethrow_exception(failure);
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -81,8 +91,10 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
             self->createError_ = e.what();
             return -1;
         }
-        ReportFatal(e.what());
+        KeptFailure() = std::current_exception();
     } catch (...) {
-        ReportFatal("unknown exception");
+        KeptFailure() = std::current_exception();
     }
+    PostQuitMessage(1);
+    return 0;
 }

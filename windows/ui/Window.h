@@ -9,6 +9,9 @@
 class Window {
 public:
     Window() = default;
+    // Destroys the window, once, for every class of ours. The derived
+    // objects' members (fonts, brushes, COM objects) are gone by then; no
+    // message reaches them on the way, and nothing is painted in between.
     virtual ~Window();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -23,15 +26,17 @@ public:
     // dialog keys see it; true when it was handled and must go no further.
     virtual bool PreTranslate(const MSG&) { return false; }
 
+    // An exception cannot pass through the system's code that calls a window
+    // procedure: a handler's failure ends the message loop and is thrown on
+    // here, by whoever dispatches messages, after each message.
+    static void ThrowKeptFailure();
+
 protected:
     // Registers the class once per process.
     static void RegisterClassOnce(const wchar_t* className, HICON icon, HBRUSH background);
     // Creates the window; WM_CREATE returning -1 surfaces here as an exception.
     void Create(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle, int x, int y, int width,
                 int height, HWND owner);
-
-    // Destroys the window now, while what it draws with still exists.
-    void Destroy();
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -1,4 +1,4 @@
-#include "Fonts.h"
+#include "ProgramFonts.h"
 
 #include "ui/Font.h"
 

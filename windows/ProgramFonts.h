@@ -4,14 +4,12 @@
 
 #include <windows.h>
 
-// "MS Sans Serif" 8 pt, Central European: the font of every control without
-// one of its own. A reading box that cannot show its whole text asks for a
-// smaller size.
+// The font of every control without one of its own. A reading box that
+// cannot show its whole text asks for a smaller size.
 constexpr int NormalCentiPoints = 800;
 UniqueFont MakeNormalFont(UINT dpi, int centiPoints = NormalCentiPoints);
 // The same faces at any size and weight, for the printed page.
 UniqueFont MakeTextFont(UINT dpi, int centiPoints, int weight);
-// "MS Sans Serif" 9.75 pt bold, Central European.
 UniqueFont MakeBoldFont(UINT dpi);
-// "Arial" 36 pt bold, Central European: the life number.
+// The life number.
 UniqueFont MakeNumberFont(UINT dpi);
