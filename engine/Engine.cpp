@@ -3,7 +3,6 @@
 #include "engine/Readings.h"
 
 #include <algorithm>
-#include <array>
 #include <optional>
 
 namespace {
