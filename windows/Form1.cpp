@@ -286,7 +286,7 @@ void Form1::AddCommandsToSystemMenu() const
 void Form1::OnContextMenu(HWND target, LPARAM lParam)
 {
     POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (lParam == -1) {
+    if (at.x == -1 && at.y == -1) {
         // From the keyboard: under the control that has the focus.
         const RECT focus = RectInParent(target == Handle() ? GetFocus() : target);
         at = {focus.left, focus.bottom};
