@@ -33,7 +33,6 @@ set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_LIST_DIR}/PerGenerator.cmake")
 # Read by NSIS.template.in.
 set(CPACK_KALVIO_DISPLAY_VERSION "${KALVIO_VERSION_TEXT}")
 set(CPACK_KALVIO_ICON "${CMAKE_SOURCE_DIR}/windows/res/Kalvio.ico")
-find_program(KALVIO_PYTHON NAMES python3 python)
 find_program(KALVIO_GIT NAMES git)
 set(CPACK_KALVIO_PYTHON "${KALVIO_PYTHON}")
 set(CPACK_KALVIO_GIT "${KALVIO_GIT}")

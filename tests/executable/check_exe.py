@@ -1,15 +1,17 @@
 #!/usr/bin/python3
-"""Checks Kalvio.exe as it ships: only system DLLs, the build's version, the committed icon, the hardening flags.
-Usage: check_exe.py Kalvio.exe 2.00.0001 Kalvio.ico   (Debian's python3 with python3-pefile)"""
+"""Checks Kalvio.exe as it ships: only system DLLs, the build's version, the committed pictures, the hardening flags.
+Usage: check_exe.py Kalvio.exe 2.00.0001 res/Kalvio.ico   (Debian's python3 with python3-pefile and python3-pil)"""
 import pathlib
 import struct
 import sys
 
 import pefile
+from PIL import Image, ImageStat
 
 # A compiler's runtime DLL (libstdc++, libgcc, winpthread) is not on a user's machine.
 SYSTEM_DLLS = {name + ".dll" for name in "advapi32 bcrypt comctl32 gdi32 kernel32 msvcrt ntdll ole32 oleaut32 "
                                          "shell32 ucrtbase user32 windowscodecs".split()}
+TEXT = [(48, 8, 270, 60), (0, 72, 270, 90), (0, 120, 270, 165)]  # where the about window writes white on its picture
 
 
 def checks(exe, version, ico_path):
@@ -32,6 +34,12 @@ def checks(exe, version, ico_path):
              for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries if kind.id == pefile.RESOURCE_TYPE["RT_ICON"]
              for name in kind.directory.entries for lang in name.directory.entries]
     yield icons == [ico[offset:offset + size]], "one icon, the image of " + ico_path
+    alpha = Image.open(ico_path).convert("RGBA").getchannel("A")
+    yield not any(alpha.getpixel((x, y)) for x in (0, 31) for y in (0, 31)), "the icon's corners see-through"
+    night = Image.open(pathlib.Path(ico_path).with_name("night.jpg")).convert("L")
+    brightest = max(ImageStat.Stat(night.crop((x, y, x + 40, y + 13))).mean[0]
+                    for x0, y0, x1, y1 in TEXT for y in range(y0, y1 - 12) for x in range(x0, x1 - 39))
+    yield night.size == (270, 170) and brightest <= 70, f"night.jpg 270x170, under text at most 70: {brightest:.0f}"
 
     flags = pe.OPTIONAL_HEADER.DllCharacteristics
     for name in ("DYNAMIC_BASE", "HIGH_ENTROPY_VA", "NX_COMPAT"):
