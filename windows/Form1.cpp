@@ -171,10 +171,10 @@ bool Form1::IsReadingBox(HWND hwnd) const
 
 bool Form1::IsSelectionIn(HWND hwnd) const
 {
+    if (!IsReadingBox(hwnd)) return false;
     DWORD start = 0, end = 0;
-    return IsReadingBox(hwnd) &&
-           (SendMessageW(hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end)),
-            start != end);
+    SendMessageW(hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return start != end;
 }
 
 bool Form1::PreTranslate(const MSG& msg)

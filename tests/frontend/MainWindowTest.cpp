@@ -417,8 +417,10 @@ void CALLBACK AnswerModal(HWND, UINT, UINT_PTR, DWORD)
 {
     if (const HWND menu = FindWindowW(L"#32768", nullptr); menu && IsWindowVisible(menu)) {
         INPUT keys[4] = {};
-        for (int i = 0; i < 4; ++i) keys[i] = {INPUT_KEYBOARD, {}}, keys[i].ki.wVk = i < 2 ? VK_DOWN : VK_RETURN;
-        keys[1].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+        for (int i = 0; i < 4; ++i) {  // Down, then Enter, each pressed and let go
+            keys[i].type = INPUT_KEYBOARD;
+            keys[i].ki = {i < 2 ? WORD{VK_DOWN} : WORD{VK_RETURN}, 0, i % 2 ? DWORD{KEYEVENTF_KEYUP} : 0, 0, 0};
+        }
         SendInput(4, keys, sizeof(INPUT));
     }
     if (const HWND dialog = FindWindowW(L"#32770", nullptr); dialog && IsWindowVisible(dialog)) {
