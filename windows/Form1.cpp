@@ -94,11 +94,7 @@ void Form1::RunEngine(void (Engine::*handler)())
 const Row* Form1::LayoutRow(HWND control) const
 {
     if (!control || GetParent(control) != Handle()) return nullptr;
-    const int id = GetDlgCtrlID(control);
-    for (const Row& row : Controls) {
-        if (row.id == id) return &row;
-    }
-    return nullptr;
+    return FindRow(Controls, GetDlgCtrlID(control));
 }
 
 void Form1::OnControl(int id, WORD code)

@@ -176,10 +176,8 @@ void Form2::AboutWindow::OnDrawItem(const DRAWITEMSTRUCT& item) const
 
 void Form2::AboutWindow::OnControl(int id, WORD code)
 {
-    if (!IsClick(code)) return;
-    for (const Row& row : Controls) {
-        if (row.id == id && row.address) WebLinks::Open(apis_, Handle(), row.address);
-    }
+    const Row* row = FindRow(Controls, id);
+    if (IsClick(code) && row && row->address) WebLinks::Open(apis_, Handle(), row->address);
 }
 
 void Form2::AboutWindow::OnCancel()

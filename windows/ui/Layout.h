@@ -24,6 +24,17 @@ struct ControlSpec {
     Fit fit;
 };
 
+// The row of a layout table (of ControlSpecs or rows derived from them) for
+// the control with this id, or null.
+template <class Table>
+const typename Table::value_type* FindRow(const Table& table, int id)
+{
+    for (const auto& row : table) {
+        if (row.id == id) return &row;
+    }
+    return nullptr;
+}
+
 struct LineSpec {
     int x1, y1, x2, y2;  // twips
 };
